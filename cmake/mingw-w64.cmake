@@ -1,0 +1,13 @@
+# Cross-compiling for 64-bit Windows with MinGW-w64 (posix threads variant); programs
+# built here run through Wine for the tests.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(NORVI_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${NORVI_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${NORVI_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${NORVI_MINGW_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${NORVI_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../tools/wine-run.sh)

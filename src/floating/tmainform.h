@@ -1,0 +1,64 @@
+// The floating indicator window: the main window. It owns the lock poll timer, the
+// keep-on-top timer, the popup menu's items and the two cells.
+#pragma once
+
+#include <memory>
+
+#include "platform/platform.h"
+#include "tray/popup_menu.h"
+#include "ui/widgets.h"
+
+namespace norvi {
+
+class Program;
+
+constexpr int kFloatingWidth = 120;
+constexpr int kFloatingHeight = 27;
+constexpr int kSplitWidth = 3;
+constexpr Colour kFloatingKeyColour = 0x00EF96AA;
+constexpr Colour kCellStartColour = 0x00CBCBD1;
+
+class Tmainform {
+public:
+    explicit Tmainform(Program& program);
+    ~Tmainform();
+    void FormCreate();
+    void FormClose();
+    void FormActivate();
+
+    // Appearance update for the current lock states (also sets the shown values).
+    void PoSpremembiBarve();
+    void Roundx();
+
+    // Window state. Bounds are the native window's; opacity is what was last applied.
+    int left();
+    int top();
+    void moveTo(int left, int top);
+    int opacity() const { return alphaBlendValue_; }
+    void setOpacity(int value);
+    bool visible();
+    void show();
+    void hide();
+    // Ends the program the way "Exit" does: closes this window, which saves.
+    void close();
+
+    ui::Panel Ctabla{"Abc", kCellStartColour};
+    ui::Panel Split{"", kCellStartColour};
+    ui::Panel NTABLA{"7", kCellStartColour};
+    PopupMenu menu;
+
+    std::unique_ptr<Timer> Timer1;  // the lock poll, 125 ms
+    std::unique_ptr<Timer> Timer2;  // keep on top, 250 ms
+    std::unique_ptr<NativeWindow> window;
+
+    Tmainform(const Tmainform&) = delete;
+    Tmainform& operator=(const Tmainform&) = delete;
+
+private:
+    void repaint();
+    Program& p_;
+    int alphaBlendValue_ = 255;
+    bool closing_ = false;
+};
+
+}  // namespace norvi

@@ -1,0 +1,379 @@
+#include "platform/fake/fake_platform.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "platform/fake/profile_text.h"
+
+namespace norvi::fake {
+
+namespace {
+
+std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string parentOf(const std::string& path) {
+    std::string p = path;
+    while (!p.empty() && p.back() == '\\') p.pop_back();
+    const auto slash = p.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : p.substr(0, slash);
+}
+
+std::string withoutTrailingSlash(std::string p) {
+    while (p.size() > 1 && p.back() == '\\') p.pop_back();
+    return p;
+}
+
+// Decodes one UTF-8 code point count; invalid bytes count as one each.
+int codePoints(std::string_view text) {
+    int n = 0;
+    for (unsigned char c : text)
+        if ((c & 0xC0) != 0x80) ++n;
+    return n;
+}
+
+}  // namespace
+
+bool NoCaseLess::operator()(const std::string& a, const std::string& b) const { return lower(a) < lower(b); }
+
+// ---- keyboard, clock ------------------------------------------------------------------
+
+bool FakeKeyboard::isToggled(int vk) {
+    ++reads;
+    const auto it = toggled_.find(vk);
+    return it != toggled_.end() && it->second;
+}
+
+FakeTimer::~FakeTimer() {
+    auto& t = loop_.timers_;
+    t.erase(std::remove(t.begin(), t.end(), this), t.end());
+}
+
+void FakeTimer::setInterval(int ms) {
+    if (ms == interval_) return;
+    interval_ = ms;
+    if (enabled_) due_ = loop_.now_ + static_cast<std::uint64_t>(interval_);
+}
+
+void FakeTimer::setEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    enabled_ = enabled;
+    if (enabled_) due_ = loop_.now_ + static_cast<std::uint64_t>(std::max(1, interval_));
+}
+
+std::unique_ptr<Timer> FakeEventLoop::createTimer(int interval) {
+    auto t = std::make_unique<FakeTimer>(*this, interval);
+    timers_.push_back(t.get());
+    return t;
+}
+
+FakeTimer* FakeEventLoop::nextDue() {
+    FakeTimer* best = nullptr;
+    for (FakeTimer* t : timers_)
+        if (t->enabled_ && t->due_ <= now_ && (!best || t->due_ < best->due_)) best = t;
+    return best;
+}
+
+void FakeEventLoop::processMessages() {
+    ++processMessagesCalls;
+    auto events = std::move(pendingEvents);
+    pendingEvents.clear();
+    for (auto& e : events) e();
+    // Each due timer ticks once per call, like WM_TIMER: the next due time is set before the
+    // handler runs, so a handler that lets messages run gets a nested tick only once it is due.
+    std::vector<FakeTimer*> fired;
+    while (FakeTimer* t = nextDue()) {
+        if (std::find(fired.begin(), fired.end(), t) != fired.end()) break;
+        fired.push_back(t);
+        t->due_ = now_ + static_cast<std::uint64_t>(std::max(1, t->interval_));
+        if (t->onTick) t->onTick();
+    }
+}
+
+void FakeEventLoop::advance(int ms) {
+    const std::uint64_t end = now_ + static_cast<std::uint64_t>(std::max(0, ms));
+    for (;;) {
+        std::uint64_t next = end;
+        for (FakeTimer* t : timers_)
+            if (t->enabled_ && t->due_ < next) next = t->due_;
+        if (next > now_) now_ = next;
+        processMessages();
+        if (now_ >= end && !nextDue()) break;
+    }
+}
+
+int FakeEventLoop::run() {
+    // The loop of a test program: an hour of virtual time at most, or until quit.
+    for (int i = 0; i < 3600 * 8 && !quit_; ++i) advance(125);
+    return 0;
+}
+
+void FakeEventLoop::quit(int) { quit_ = true; }
+
+// ---- files ----------------------------------------------------------------------------
+
+bool FakeFiles::directoryExists(const std::string& path) {
+    return directories.count(withoutTrailingSlash(path)) > 0;
+}
+
+bool FakeFiles::parentWritable(const std::string& path) {
+    const std::string parent = parentOf(path);
+    const auto it = directories.find(parent);
+    return it != directories.end() && !it->second;
+}
+
+bool FakeFiles::createDirectory(const std::string& path) {
+    const std::string p = withoutTrailingSlash(path);
+    if (failCreateDirectory || directories.count(p) || !parentWritable(p)) return false;
+    directories[p] = false;
+    return true;
+}
+
+bool FakeFiles::fileExists(const std::string& path) { return files.count(path) > 0; }
+
+std::optional<std::string> FakeFiles::readFile(const std::string& path) {
+    const auto it = files.find(path);
+    if (it == files.end()) return std::nullopt;
+    return it->second;
+}
+
+bool FakeFiles::writeFile(const std::string& path, std::string_view bytes) {
+    if (!files.count(path) && !parentWritable(path)) return false;
+    const auto dir = directories.find(parentOf(path));
+    if (dir == directories.end() || dir->second) return false;
+    files[path] = std::string(bytes);
+    return true;
+}
+
+bool FakeFiles::listDirectory(const std::string& folder, const std::function<bool(const DirectoryEntry&)>& onEntry) {
+    const std::string dir = withoutTrailingSlash(folder);
+    if (!directories.count(dir)) return false;
+    if (!onEntry({".", true, false}) || !onEntry({"..", true, false})) return true;
+    const std::string prefix = lower(dir) + "\\";
+    const auto visit = [&](const std::string& path, bool isDir) {
+        const std::string l = lower(path);
+        if (l.rfind(prefix, 0) != 0) return true;
+        const std::string rest = path.substr(prefix.size());
+        if (rest.empty() || rest.find('\\') != std::string::npos) return true;
+        return onEntry({rest, isDir, false});
+    };
+    for (const auto& [path, ro] : directories)
+        if (!visit(path, true)) return true;
+    for (const auto& [path, bytes] : files)
+        if (!visit(path, false)) return true;
+    return true;
+}
+
+// ---- profile --------------------------------------------------------------------------
+
+std::string FakeProfile::read(const std::string& file, const std::string& section, const std::string& key,
+                              const std::string& fallback) {
+    const auto text = files_.readFile(file);
+    const auto value = text ? profileRead(*text, section, key) : std::nullopt;
+    return cleanProfileValue(value ? *value : fallback);
+}
+
+bool FakeProfile::write(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value) {
+    ++writes;
+    const auto text = files_.readFile(file);
+    return files_.writeFile(file, profileWrite(text ? *text : std::string(), section, key, value));
+}
+
+// ---- registry -------------------------------------------------------------------------
+
+bool FakeRegistry::writeUserString(const std::string& subKey, const std::string& name, const std::string& value) {
+    if (failOpen) return false;
+    values[subKey][name] = value;
+    return true;
+}
+
+bool FakeRegistry::deleteUserValue(const std::string& subKey, const std::string& name) {
+    if (failOpen) return false;
+    const auto it = values.find(subKey);
+    return it != values.end() && it->second.erase(name) > 0;
+}
+
+std::optional<std::string> FakeRegistry::readUserString(const std::string& subKey, const std::string& name) {
+    const auto it = values.find(subKey);
+    if (it == values.end()) return std::nullopt;
+    const auto v = it->second.find(name);
+    if (v == it->second.end()) return std::nullopt;
+    return v->second;
+}
+
+// ---- screen ---------------------------------------------------------------------------
+
+void FakeScreen::setPrimary(int width, int height, int taskbarHeight) {
+    primary = {width, height};
+    work = {0, 0, width, height - taskbarHeight};
+    if (displayList.empty()) displayList.push_back({});
+    displayList[0] = {0, 0, width, height};
+}
+
+Rect FakeScreen::workAreaAt(const Rect& window) {
+    // Displays other than the primary have no taskbar here.
+    const int cx = window.left + window.width() / 2;
+    const int cy = window.top + window.height() / 2;
+    for (std::size_t i = 1; i < displayList.size(); ++i) {
+        const Rect& d = displayList[i];
+        if (cx >= d.left && cx < d.right && cy >= d.top && cy < d.bottom) return d;
+    }
+    return work;
+}
+
+// ---- text -----------------------------------------------------------------------------
+
+int FakeGraphics::advanceOf(const FontSpec& font) {
+    const int h = std::max(1, font.charHeight);
+    return std::max(1, font.bold ? h * 3 / 5 : h / 2);
+}
+
+Size FakeGraphics::textExtent(const FontSpec& font, std::string_view text) {
+    ++extentCalls;
+    const int h = std::max(1, font.charHeight);
+    return {advanceOf(font) * codePoints(text), h + leadingOf(font)};
+}
+
+void FakeGraphics::drawText(Bitmap& target, const FontSpec& font, std::string_view text,
+                            std::span<const TextDraw> draws) {
+    drawnFonts.push_back(font);
+    const int h = std::max(1, font.charHeight);
+    const int a = advanceOf(font);
+    const int lead = leadingOf(font);
+    for (const TextDraw& d : draws) {
+        int index = 0;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const unsigned char c = static_cast<unsigned char>(text[i]);
+            if ((c & 0xC0) == 0x80) continue;
+            if (c != ' ') {
+                const int gx = d.x + index * a;
+                const int x0 = std::max(0, gx + a / 8), x1 = std::min(target.width(), gx + a - a / 8);
+                const int y0 = std::max(0, d.y + lead), y1 = std::min(target.height(), d.y + h + lead - h / 10);
+                for (int y = y0; y < y1; ++y)
+                    for (int x = x0; x < x1; ++x) target.setPixel(x, y, d.colour);
+            }
+            ++index;
+        }
+    }
+}
+
+// ---- resources, version, desktop ----------------------------------------------------------
+
+std::span<const std::uint8_t> FakeResources::find(const std::string& name, const std::string& type) {
+    const auto it = items.find(name);
+    if (it == items.end()) return {};
+    const auto t = it->second.find(type);
+    if (t == it->second.end()) return {};
+    return {t->second.data(), t->second.size()};
+}
+
+std::optional<FileVersion> FakeVersion::fileVersion(const std::string& path) {
+    const auto it = versions.find(path);
+    if (it == versions.end()) return std::nullopt;
+    return it->second;
+}
+
+void FakeDesktop::restartShell() {
+    for (auto& h : taskbarHandlers) h();
+}
+
+// ---- windows and tray -----------------------------------------------------------------
+
+FakeWindow::~FakeWindow() { registry_.erase(std::remove(registry_.begin(), registry_.end(), this), registry_.end()); }
+
+void FakeWindow::show() {
+    visible_ = true;
+    ++showCalls;
+    if (args.topmost) topmost = true;
+}
+
+void FakeWindow::setBounds(const Rect& b) {
+    Rect adjusted = b;
+    if (onPositionChanging) onPositionChanging(adjusted);
+    bounds_ = adjusted;
+}
+
+void FakeWindow::setRoundRegion(int w, int h, int ew, int eh) {
+    region = {w, h, ew, eh};
+    ++regionCalls;
+}
+
+void FakeWindow::setPicture(const Bitmap& p, Colour background) {
+    picture = p;
+    pictureBackground = background;
+    ++pictureCalls;
+}
+
+void FakeWindow::close() {
+    if (onClose) onClose();
+    visible_ = false;
+}
+
+Colour FakeWindow::clientPixel(int x, int y) const {
+    const int ox = (bounds_.width() - picture.width()) / 2;
+    const int oy = (bounds_.height() - picture.height()) / 2;
+    const int px = x - ox, py = y - oy;
+    if (px < 0 || py < 0 || px >= picture.width() || py >= picture.height()) return pictureBackground;
+    return picture.pixel(px, py);
+}
+
+FakeTrayIcon::~FakeTrayIcon() { registry_.erase(std::remove(registry_.begin(), registry_.end(), this), registry_.end()); }
+
+bool FakeTrayIcon::add(const Bitmap& p, const std::string& h) {
+    ++adds;
+    if (failAdd) return false;
+    present = true;
+    picture = p;
+    hint = h.substr(0, 127);
+    return true;
+}
+
+bool FakeTrayIcon::modify(const Bitmap& p, const std::string& h) {
+    ++modifies;
+    if (!present) return false;
+    picture = p;
+    hint = h.substr(0, 127);
+    return true;
+}
+
+bool FakeTrayIcon::remove() {
+    ++removes;
+    const bool was = present;
+    present = false;
+    return was;
+}
+
+// ---- the platform ---------------------------------------------------------------------
+
+FakePlatform::FakePlatform() {
+    disk.directories["C:"] = false;
+    disk.directories["C:\\Users"] = false;
+    disk.directories["C:\\Users\\Tester"] = false;
+    disk.directories["C:\\Users\\Tester\\AppData"] = false;
+    disk.directories["C:\\Users\\Tester\\AppData\\Local"] = false;
+}
+
+std::unique_ptr<NativeWindow> FakePlatform::createWindow(const WindowCreateArgs& args) {
+    return std::make_unique<FakeWindow>(args, nextHandle_++, windows);
+}
+
+std::unique_ptr<TrayIcon> FakePlatform::createTrayIcon(int id) {
+    return std::make_unique<FakeTrayIcon>(id, trayIcons);
+}
+
+FakeWindow* FakePlatform::window(const std::string& className) {
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+        if ((*it)->args.className == className) return *it;
+    return nullptr;
+}
+
+FakeTrayIcon* FakePlatform::trayIcon(int id) {
+    for (FakeTrayIcon* t : trayIcons)
+        if (t->id == id) return t;
+    return nullptr;
+}
+
+}  // namespace norvi::fake

@@ -1,0 +1,321 @@
+// A deterministic platform for the native tests: scripted keys, screens and fonts, a
+// virtual clock, and records of what the program did (windows, tray, sounds, files).
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace norvi::fake {
+
+// Case-insensitive ordering for names that Windows matches without regard to case.
+struct NoCaseLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+};
+
+class FakeKeyboard : public Keyboard {
+public:
+    bool isToggled(int vk) override;
+    void setToggled(int vk, bool on) { toggled_[vk] = on; }
+    void toggle(int vk) { toggled_[vk] = !toggled_[vk]; }
+    int reads = 0;
+
+private:
+    std::map<int, bool> toggled_;
+};
+
+class FakeEventLoop;
+
+class FakeTimer : public Timer {
+public:
+    FakeTimer(FakeEventLoop& loop, int interval) : loop_(loop), interval_(interval) {}
+    ~FakeTimer() override;
+    void setInterval(int ms) override;
+    int interval() const override { return interval_; }
+    void setEnabled(bool enabled) override;
+    bool enabled() const override { return enabled_; }
+    std::uint64_t due() const { return due_; }
+
+private:
+    friend class FakeEventLoop;
+    FakeEventLoop& loop_;
+    int interval_;
+    bool enabled_ = false;
+    std::uint64_t due_ = 0;
+};
+
+// Time moves only when a test says so (advance) or the program sleeps. Ticks are delivered
+// by processMessages(), so a handler that lets messages run can receive a nested tick.
+class FakeEventLoop : public EventLoop {
+public:
+    std::unique_ptr<Timer> createTimer(int interval) override;
+    void processMessages() override;
+    int run() override;
+    void quit(int exitCode) override;
+    void sleep(int ms) override { now_ += static_cast<std::uint64_t>(ms < 0 ? 0 : ms); }
+    std::uint64_t nowMilliseconds() override { return now_; }
+
+    // Moves the clock forward by ms, delivering every tick that falls due on the way.
+    void advance(int ms);
+    bool quitRequested() const { return quit_; }
+    int processMessagesCalls = 0;
+    // Run once by processMessages, then forgotten: a user event arriving "meanwhile".
+    std::vector<std::function<void()>> pendingEvents;
+
+private:
+    friend class FakeTimer;
+    FakeTimer* nextDue();
+    std::vector<FakeTimer*> timers_;
+    std::uint64_t now_ = 0;
+    bool quit_ = false;
+};
+
+// Files live in memory; paths are Windows-style strings, compared without regard to case.
+class FakeFiles : public Files {
+public:
+    std::string localAppDataFolder() override { return localAppData; }
+    bool directoryExists(const std::string& path) override;
+    bool createDirectory(const std::string& path) override;
+    bool fileExists(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path) override;
+    bool writeFile(const std::string& path, std::string_view bytes) override;
+    bool listDirectory(const std::string& folder,
+                       const std::function<bool(const DirectoryEntry&)>& onEntry) override;
+    std::string programPath() override { return program; }
+
+    std::string localAppData = "C:\\Users\\Tester\\AppData\\Local";
+    std::string program = "C:\\Program Files\\Norvi\\norvi.exe";
+    std::map<std::string, std::string, NoCaseLess> files;
+    std::map<std::string, bool, NoCaseLess> directories;  // value: read-only
+    bool failCreateDirectory = false;
+
+private:
+    bool parentWritable(const std::string& path);
+};
+
+// The Windows profile functions' observable behaviour over FakeFiles.
+class FakeProfile : public Profile {
+public:
+    explicit FakeProfile(FakeFiles& files) : files_(files) {}
+    std::string read(const std::string& file, const std::string& section, const std::string& key,
+                     const std::string& fallback) override;
+    bool write(const std::string& file, const std::string& section, const std::string& key,
+               const std::string& value) override;
+    int writes = 0;
+
+private:
+    FakeFiles& files_;
+};
+
+class FakeRegistry : public Registry {
+public:
+    bool writeUserString(const std::string& subKey, const std::string& name, const std::string& value) override;
+    bool deleteUserValue(const std::string& subKey, const std::string& name) override;
+    std::optional<std::string> readUserString(const std::string& subKey, const std::string& name) override;
+    std::map<std::string, std::map<std::string, std::string, NoCaseLess>, NoCaseLess> values;
+    bool failOpen = false;
+};
+
+class FakeScreen : public Screen {
+public:
+    Size primarySize() override { return primary; }
+    Rect workArea() override { return work; }
+    Rect workAreaAt(const Rect& window) override;
+    std::vector<Rect> displays() override { return displayList; }
+    int logicalDpiY() override { return dpi; }
+    int doubleClickTimeMilliseconds() override { return doubleClickTime; }
+    Point cursorPosition() override { return cursor; }
+
+    // A primary display of the given size with a taskbar of taskbarHeight along the bottom.
+    void setPrimary(int width, int height, int taskbarHeight);
+
+    Size primary{1920, 1080};
+    Rect work{0, 0, 1920, 1040};
+    std::vector<Rect> displayList{{0, 0, 1920, 1080}};
+    int dpi = 96;
+    int doubleClickTime = 500;
+    Point cursor{100, 100};
+};
+
+// Deterministic text. For a font of em height h:
+//   internal leading L = h / 5, cell height = h + L;
+//   every code point advances a = (bold ? 3h/5 : h/2) pixels, at least 1;
+//   a glyph's ink is the box [x + a/8, x + a - a/8) by [y + L, y + h + L - h/10), except a
+//   space, which has none. So the first inked row of any text is L below the cell top.
+class FakeGraphics : public Graphics {
+public:
+    Size textExtent(const FontSpec& font, std::string_view text) override;
+    void drawText(Bitmap& target, const FontSpec& font, std::string_view text,
+                  std::span<const TextDraw> draws) override;
+    std::vector<std::string> fontFaces() override { return faces; }
+
+    static int advanceOf(const FontSpec& font);
+    static int leadingOf(const FontSpec& font) { return font.charHeight / 5; }
+
+    std::vector<std::string> faces{"Arial", "Courier New", "Segoe UI", "Tahoma", "Times New Roman"};
+    int extentCalls = 0;
+    std::vector<FontSpec> drawnFonts;
+};
+
+struct PlayedSound {
+    std::string file;              // empty for a memory image
+    std::size_t memoryBytes = 0;   // size of the memory image
+    const std::uint8_t* memory = nullptr;
+};
+
+class FakeSound : public Sound {
+public:
+    void playFile(const std::string& path) override { played.push_back({path, 0, nullptr}); }
+    void playMemory(std::span<const std::uint8_t> image) override {
+        played.push_back({"", image.size(), image.data()});
+    }
+    std::vector<PlayedSound> played;
+};
+
+class FakeResources : public Resources {
+public:
+    std::span<const std::uint8_t> find(const std::string& name, const std::string& type) override;
+    // name -> type -> bytes
+    std::map<std::string, std::map<std::string, std::vector<std::uint8_t>, NoCaseLess>, NoCaseLess> items;
+};
+
+class FakeShell : public Shell {
+public:
+    void openUrl(const std::string& url) override { opened.push_back(url); }
+    std::vector<std::string> opened;
+};
+
+class FakeVersion : public Version {
+public:
+    std::optional<FileVersion> fileVersion(const std::string& path) override;
+    std::map<std::string, FileVersion, NoCaseLess> versions;
+};
+
+class FakeDesktop : public Desktop {
+public:
+    WindowHandle foregroundWindow() override { return foreground; }
+    void setForegroundWindow(WindowHandle w) override { foreground = w; }
+    void hideApplicationWindow() override { ++applicationWindowHides; }
+    void onTaskbarCreated(std::function<void()> handler) override { taskbarHandlers.push_back(std::move(handler)); }
+    void restartShell();
+
+    WindowHandle foreground = 4242;
+    int applicationWindowHides = 0;
+    std::vector<std::function<void()>> taskbarHandlers;
+};
+
+class FakeWindow : public NativeWindow {
+public:
+    FakeWindow(WindowCreateArgs args, WindowHandle handle, std::vector<FakeWindow*>& registry)
+        : args(std::move(args)), handle_(handle), registry_(registry) {
+        bounds_ = this->args.bounds;
+        registry_.push_back(this);
+    }
+    ~FakeWindow() override;
+    WindowHandle handle() override { return handle_; }
+    void show() override;
+    void hide() override { visible_ = false; }
+    bool isVisible() override { return visible_; }
+    Rect bounds() override { return bounds_; }
+    void setBounds(const Rect& b) override;
+    void setLayered(const LayeredAttributes& a) override { layered = a; }
+    void setRoundRegion(int w, int h, int ew, int eh) override;
+    bool isTopmost() override { return topmost; }
+    void makeTopmost() override { topmost = true; ++makeTopmostCalls; }
+    void bringToFront() override { ++bringToFrontCalls; }
+    void setPicture(const Bitmap& p, Colour background) override;
+    void startSystemMove() override { ++systemMoves; }
+    void setCapture(bool c) override { captured = c; }
+    void close() override;
+
+    // What a user sees in the client area: the picture centred, background elsewhere.
+    Colour clientPixel(int x, int y) const;
+
+    WindowCreateArgs args;
+    LayeredAttributes layered;
+    bool topmost = false;
+    Rect region;  // width/height and ellipse in right/bottom of the last round region
+    int regionCalls = 0;
+    int showCalls = 0;
+    int makeTopmostCalls = 0;
+    int bringToFrontCalls = 0;
+    int systemMoves = 0;
+    int pictureCalls = 0;
+    bool captured = false;
+    bool destroyed = false;
+    Bitmap picture;
+    Colour pictureBackground = 0;
+
+private:
+    WindowHandle handle_;
+    std::vector<FakeWindow*>& registry_;
+    Rect bounds_;
+    bool visible_ = false;
+};
+
+class FakeTrayIcon : public TrayIcon {
+public:
+    FakeTrayIcon(int id, std::vector<FakeTrayIcon*>& registry) : id(id), registry_(registry) {
+        registry_.push_back(this);
+    }
+    ~FakeTrayIcon() override;
+    bool add(const Bitmap& p, const std::string& h) override;
+    bool modify(const Bitmap& p, const std::string& h) override;
+    bool remove() override;
+
+    int id;
+    bool present = false;
+    int adds = 0, modifies = 0, removes = 0;
+    Bitmap picture;
+    std::string hint;
+    bool failAdd = false;
+
+private:
+    std::vector<FakeTrayIcon*>& registry_;
+};
+
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+    Keyboard& keyboard() override { return keys; }
+    EventLoop& loop() override { return clock; }
+    Files& files() override { return disk; }
+    Profile& profile() override { return ini; }
+    Registry& registry() override { return reg; }
+    Screen& screen() override { return display; }
+    Graphics& graphics() override { return text; }
+    Sound& sound() override { return audio; }
+    Resources& resources() override { return res; }
+    Shell& shell() override { return web; }
+    Version& version() override { return ver; }
+    Desktop& desktop() override { return desk; }
+    std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) override;
+    std::unique_ptr<TrayIcon> createTrayIcon(int id) override;
+
+    // The most recent window created with that class name, or nullptr.
+    FakeWindow* window(const std::string& className);
+    FakeTrayIcon* trayIcon(int id);
+
+    FakeKeyboard keys;
+    FakeEventLoop clock;
+    FakeFiles disk;
+    FakeProfile ini{disk};
+    FakeRegistry reg;
+    FakeScreen display;
+    FakeGraphics text;
+    FakeSound audio;
+    FakeResources res;
+    FakeShell web;
+    FakeVersion ver;
+    FakeDesktop desk;
+    std::vector<FakeWindow*> windows;  // the program owns them; each leaves this list when destroyed
+    std::vector<FakeTrayIcon*> trayIcons;
+
+private:
+    WindowHandle nextHandle_ = 0x1000;
+};
+
+}  // namespace norvi::fake

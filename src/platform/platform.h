@@ -1,0 +1,298 @@
+// The operating-system services Norvi uses, as interfaces. The portable core talks to the
+// system only through these; src/platform/win32 implements them for real and
+// src/platform/fake deterministically for tests. Text is UTF-8 throughout.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/bitmap.h"
+#include "platform/types.h"
+
+namespace norvi {
+
+// ---- keyboard -------------------------------------------------------------------------
+
+class Keyboard {
+public:
+    virtual ~Keyboard() = default;
+    // Low (toggle) bit of the key state of a virtual key: true when the lock is on.
+    virtual bool isToggled(int virtualKey) = 0;
+};
+
+// ---- event loop and timers ------------------------------------------------------------
+
+// A message timer of the GUI thread. Ticks arrive from the event loop, also nested inside
+// processMessages(), so a handler can run inside another.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    // A running timer given a different interval starts counting again; the same interval
+    // changes nothing.
+    virtual void setInterval(int milliseconds) = 0;
+    virtual int interval() const = 0;
+    // Enabling a stopped timer starts a full interval; disabling stops it.
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool enabled() const = 0;
+
+    std::function<void()> onTick;
+};
+
+class EventLoop {
+public:
+    virtual ~EventLoop() = default;
+    virtual std::unique_ptr<Timer> createTimer(int intervalMilliseconds) = 0;
+    // Lets pending messages run: timer ticks and user input are dispatched before it returns.
+    virtual void processMessages() = 0;
+    // Runs the message loop until quit().
+    virtual int run() = 0;
+    virtual void quit(int exitCode) = 0;
+    // Blocks the GUI thread.
+    virtual void sleep(int milliseconds) = 0;
+    // Monotonic milliseconds, for measurements only.
+    virtual std::uint64_t nowMilliseconds() = 0;
+};
+
+// ---- files, configuration profile, registry -------------------------------------------
+
+struct DirectoryEntry {
+    std::string name;
+    bool isDirectory = false;
+    bool isReparsePoint = false;  // a link or junction
+};
+
+class Files {
+public:
+    virtual ~Files() = default;
+    // The per-user local application data folder; empty when the system cannot tell.
+    virtual std::string localAppDataFolder() = 0;
+    virtual bool directoryExists(const std::string& path) = 0;
+    virtual bool createDirectory(const std::string& path) = 0;
+    // True for an existing file, false for a directory or nothing.
+    virtual bool fileExists(const std::string& path) = 0;
+    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    virtual bool writeFile(const std::string& path, std::string_view bytes) = 0;
+    // Calls onEntry for each entry (every attribute, "." and ".." included) in the order the
+    // file system gives them; onEntry returns false to stop. False when the listing cannot start.
+    virtual bool listDirectory(const std::string& folder,
+                               const std::function<bool(const DirectoryEntry&)>& onEntry) = 0;
+    // Full path of the running program file.
+    virtual std::string programPath() = 0;
+};
+
+// One key of an INI-style profile file, with the Windows profile functions' behaviour:
+// names match without regard to case, a missing file/section/key gives the fallback,
+// blanks and one pair of enclosing quotes are stripped on read, values are cut at 2047
+// characters, new sections and keys are appended.
+class Profile {
+public:
+    virtual ~Profile() = default;
+    virtual std::string read(const std::string& file, const std::string& section,
+                             const std::string& key, const std::string& fallback) = 0;
+    virtual bool write(const std::string& file, const std::string& section,
+                       const std::string& key, const std::string& value) = 0;
+};
+
+// String values under HKEY_CURRENT_USER, 64-bit view.
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // Creates the key when missing. False when it cannot be opened or written.
+    virtual bool writeUserString(const std::string& subKey, const std::string& name,
+                                 const std::string& value) = 0;
+    virtual bool deleteUserValue(const std::string& subKey, const std::string& name) = 0;
+    virtual std::optional<std::string> readUserString(const std::string& subKey,
+                                                      const std::string& name) = 0;
+};
+
+// ---- screen ---------------------------------------------------------------------------
+
+class Screen {
+public:
+    virtual ~Screen() = default;
+    // Full size of the primary display (SM_CXSCREEN, SM_CYSCREEN).
+    virtual Size primarySize() = 0;
+    // Work area of the primary display (SPI_GETWORKAREA).
+    virtual Rect workArea() = 0;
+    // Work area of the display that holds most of the given rectangle.
+    virtual Rect workAreaAt(const Rect& window) = 0;
+    // Every display in the system's enumeration order, full bounds.
+    virtual std::vector<Rect> displays() = 0;
+    virtual int logicalDpiY() = 0;
+    virtual int doubleClickTimeMilliseconds() = 0;
+    virtual Point cursorPosition() = 0;
+};
+
+// ---- text on pictures -----------------------------------------------------------------
+
+struct FontSpec {
+    std::string face = "Arial";
+    int charHeight = 16;  // em height in pixels, internal leading excluded
+    bool bold = false;
+    int charset = 1;  // DEFAULT_CHARSET; 238 is East European
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+};
+
+// One copy of a text: its cell's top-left corner and its colour.
+struct TextDraw {
+    int x = 0;
+    int y = 0;
+    Colour colour = 0;
+};
+
+class Graphics {
+public:
+    virtual ~Graphics() = default;
+    // Extent of the whole text's cell (width, height), as the platform's text extent gives it.
+    virtual Size textExtent(const FontSpec& font, std::string_view text) = 0;
+    // Draws the text once per entry of draws, in order, with a transparent background, onto a
+    // 24- or 32-bit bitmap, clipped to it.
+    virtual void drawText(Bitmap& target, const FontSpec& font, std::string_view text,
+                          std::span<const TextDraw> draws) = 0;
+    // Installed font face names, sorted.
+    virtual std::vector<std::string> fontFaces() = 0;
+};
+
+// ---- windows --------------------------------------------------------------------------
+
+enum class MouseButton { Left, Right, Middle };
+
+struct WindowCreateArgs {
+    std::string className;  // the window class name, e.g. "TfloatTXT"
+    std::string title;
+    Rect bounds;
+    bool topmost = false;        // WS_EX_TOPMOST
+    bool layered = false;        // WS_EX_LAYERED
+    bool clickThrough = false;   // WS_EX_TRANSPARENT and no hit testing
+    bool dropShadow = false;     // CS_DROPSHADOW
+    bool noActivate = false;     // shown without taking the focus
+};
+
+struct LayeredAttributes {
+    Colour key = 0;
+    bool useKey = false;
+    bool useAlpha = false;
+    int alpha = 255;
+    friend bool operator==(const LayeredAttributes&, const LayeredAttributes&) = default;
+};
+
+// A borderless top-level window owned by the application's hidden window (so it has no
+// taskbar button). Its client area shows one picture, unscaled and centred, with
+// pictureBackground wherever the picture does not reach.
+class NativeWindow {
+public:
+    virtual ~NativeWindow() = default;
+    virtual WindowHandle handle() = 0;
+    virtual void show() = 0;  // visible and at the front; activates unless created noActivate
+    virtual void hide() = 0;
+    virtual bool isVisible() = 0;
+    virtual Rect bounds() = 0;  // screen coordinates
+    virtual void setBounds(const Rect& bounds) = 0;
+    virtual void setLayered(const LayeredAttributes& attributes) = 0;
+    virtual void setRoundRegion(int width, int height, int ellipseWidth, int ellipseHeight) = 0;
+    virtual bool isTopmost() = 0;
+    virtual void makeTopmost() = 0;    // HWND_TOPMOST, no move, no size
+    virtual void bringToFront() = 0;   // HWND_TOP, no move, no size
+    virtual void setPicture(const Bitmap& picture, Colour pictureBackground) = 0;
+    virtual void startSystemMove() = 0;  // ReleaseCapture + WM_SYSCOMMAND 0xF012
+    virtual void setCapture(bool capture) = 0;
+    virtual void close() = 0;  // as WM_CLOSE: runs onClose
+
+    std::function<void(MouseButton, Point)> onMouseDown;  // client coordinates
+    std::function<void(MouseButton, Point)> onMouseUp;
+    std::function<void(Point)> onMouseMove;
+    std::function<void(Point)> onDoubleClick;
+    std::function<void(Point)> onContextMenu;  // right click
+    std::function<void()> onActivate;
+    std::function<void(Rect&)> onPositionChanging;  // may adjust the new bounds
+    std::function<void()> onClose;
+};
+
+// ---- tray, sound, shell, version ------------------------------------------------------
+
+enum class TrayMouse { LeftDown, LeftUp, LeftDoubleClick, RightDown };
+
+class TrayIcon {
+public:
+    virtual ~TrayIcon() = default;
+    // Adds, updates or removes the notification-area icon. The picture is 32x32; pixels of
+    // exactly 0x00000066 become transparent. Results are the system's.
+    virtual bool add(const Bitmap& picture, const std::string& hint) = 0;
+    virtual bool modify(const Bitmap& picture, const std::string& hint) = 0;
+    virtual bool remove() = 0;
+
+    std::function<void(TrayMouse)> onMouse;
+};
+
+class Sound {
+public:
+    virtual ~Sound() = default;
+    // sndPlaySound semantics: asynchronous, a new sound stops the one playing.
+    virtual void playFile(const std::string& path) = 0;
+    virtual void playMemory(std::span<const std::uint8_t> waveImage) = 0;
+};
+
+class Resources {
+public:
+    virtual ~Resources() = default;
+    // Bytes of a resource of the program's own module; empty when there is none.
+    virtual std::span<const std::uint8_t> find(const std::string& name, const std::string& type) = 0;
+};
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+    virtual void openUrl(const std::string& url) = 0;
+};
+
+// Fixed file version of a program file: four 16-bit numbers, most significant first.
+using FileVersion = std::array<std::uint16_t, 4>;
+
+class Version {
+public:
+    virtual ~Version() = default;
+    virtual std::optional<FileVersion> fileVersion(const std::string& path) = 0;
+};
+
+// ---- the application's own window and focus -------------------------------------------
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    virtual WindowHandle foregroundWindow() = 0;
+    virtual void setForegroundWindow(WindowHandle window) = 0;
+    // Hides the application's hidden top-level window, so no taskbar button shows.
+    virtual void hideApplicationWindow() = 0;
+    // Registers a handler for the shell's "TaskbarCreated" broadcast.
+    virtual void onTaskbarCreated(std::function<void()> handler) = 0;
+};
+
+// ---- everything together --------------------------------------------------------------
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual Keyboard& keyboard() = 0;
+    virtual EventLoop& loop() = 0;
+    virtual Files& files() = 0;
+    virtual Profile& profile() = 0;
+    virtual Registry& registry() = 0;
+    virtual Screen& screen() = 0;
+    virtual Graphics& graphics() = 0;
+    virtual Sound& sound() = 0;
+    virtual Resources& resources() = 0;
+    virtual Shell& shell() = 0;
+    virtual Version& version() = 0;
+    virtual Desktop& desktop() = 0;
+    virtual std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) = 0;
+    virtual std::unique_ptr<TrayIcon> createTrayIcon(int id) = 0;
+};
+
+}  // namespace norvi

@@ -1,0 +1,54 @@
+// The Caps Lock and Num Lock icons in the notification area and their four state pictures.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace norvi {
+
+class Program;
+
+// One notification-area icon: a visible flag, the picture it shows and its hint. Setting
+// the picture of an invisible icon only stores it.
+class NotifyIcon {
+public:
+    void attach(std::unique_ptr<TrayIcon> native) { native_ = std::move(native); }
+    bool visible() const { return visible_; }
+    void setVisible(bool visible);
+    const Bitmap& image() const { return image_; }
+    void setImage(const Bitmap& image);
+    // Adds the icon again when it is meant to be visible (the shell restarted).
+    void readd();
+    TrayIcon* native() { return native_.get(); }
+
+    std::string hint = "Norvi";
+
+private:
+    std::unique_ptr<TrayIcon> native_;
+    Bitmap image_;
+    bool visible_ = false;
+};
+
+class TrayIcons {
+public:
+    explicit TrayIcons(Program& program) : p_(program) {}
+
+    // Creates both icons, visible, with the application picture.
+    void create();
+    // Recolours the four pictures, points each icon at its state picture, then repaints
+    // the floating cells.
+    void barvajIkone();
+    // The monitor's image switch on a change.
+    void showCapsState(bool on);
+    void showNumState(bool on);
+
+    NotifyIcon CTI, CTI2;
+    Bitmap VelikiA, MaliA, Veliki7, Mali7, ImageOriginal;
+
+private:
+    Program& p_;
+};
+
+}  // namespace norvi

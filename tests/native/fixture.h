@@ -1,0 +1,48 @@
+// A whole Norvi on the fake platform, for tests that drive it end to end.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "app/program.h"
+#include "platform/fake/fake_platform.h"
+
+namespace norvi::test {
+
+class ProgramTest : public ::testing::Test {
+protected:
+    fake::FakePlatform pf;
+    std::unique_ptr<Program> program;
+
+    std::string dataFolder() const { return pf.disk.localAppData + "\\norvi\\"; }
+    std::string configPath() const { return dataFolder() + "norvi.cfg"; }
+
+    // Puts a configuration file in place before start-up.
+    void writeConfig(const std::string& text) {
+        pf.disk.directories[pf.disk.localAppData + "\\norvi"] = false;
+        pf.disk.files[configPath()] = text;
+    }
+    std::string configText() const {
+        const auto it = pf.disk.files.find(configPath());
+        return it == pf.disk.files.end() ? std::string() : it->second;
+    }
+    std::string stored(const char* section, const char* key) {
+        return pf.ini.read(configPath(), section, key, "<missing>");
+    }
+
+    Program& start() {
+        program = std::make_unique<Program>(pf);
+        program->start();
+        return *program;
+    }
+    // Lets the poll run for the given virtual time.
+    void run(int ms) { pf.clock.advance(ms); }
+    void press(int vk) { pf.keys.toggle(vk); }
+
+    fake::FakeWindow& floatingWindow() { return *pf.window("Tmainform"); }
+    fake::FakeWindow& watermarkWindow() { return *pf.window("TfloatTXT"); }
+};
+
+}  // namespace norvi::test
