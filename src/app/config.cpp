@@ -157,6 +157,8 @@ void Config::LoadSettings() {
         if (load == 0) menu.Load.setChecked(false);
 
         if (opacity < 125) opacity = 150;
+        // Never written by Norvi; taking the low 8 bits would turn 300 into a faint 44.
+        if (opacity > 255) opacity = 255;
         if (left > primary.width - 50) left = 300;
         m.moveTo(left, top);
         m.setOpacity(opacity & 0xFF);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "tray/run_key.h"
 #include "platform/fake/fake_platform.h"
 
 namespace norvi::test {

@@ -18,7 +18,8 @@ std::string parentOf(const std::string& path) {
     std::string p = path;
     while (!p.empty() && p.back() == '\\') p.pop_back();
     const auto slash = p.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : p.substr(0, slash);
+    if (slash == std::string::npos) return std::string();
+    return slash == 0 ? std::string("\\") : p.substr(0, slash);
 }
 
 std::string withoutTrailingSlash(std::string p) {
@@ -78,6 +79,7 @@ FakeTimer* FakeEventLoop::nextDue() {
 
 void FakeEventLoop::processMessages() {
     ++processMessagesCalls;
+    if (onProcessMessages) onProcessMessages();
     auto events = std::move(pendingEvents);
     pendingEvents.clear();
     for (auto& e : events) e();

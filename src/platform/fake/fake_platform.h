@@ -64,6 +64,9 @@ public:
     int processMessagesCalls = 0;
     // Run once by processMessages, then forgotten: a user event arriving "meanwhile".
     std::vector<std::function<void()>> pendingEvents;
+    // Run at the start of every processMessages, before due ticks are delivered; a test
+    // can let time pass there (sleep) to have ticks arrive in the middle of a handler.
+    std::function<void()> onProcessMessages;
 
 private:
     friend class FakeTimer;
