@@ -12,12 +12,13 @@ bool numOn(Program& p) { return keyState(p, kVkNumLock) == 1; }
 
 void LockMonitor::Timer1Timer() {
     LockState& s = p_.lock;
-    p_.platform.loop().processMessages();
     // Only these two readings carry from the start of the poll to its end; every other
     // step reads the record afresh, since a nested handler may have changed it.
-    const int capsNow = keyState(p_, kVkCapital);
-    const int numNow = keyState(p_, kVkNumLock);
+    int capsNow = s.capsNow, numNow = s.numNow;
     try {
+        p_.platform.loop().processMessages();
+        capsNow = keyState(p_, kVkCapital);
+        numNow = keyState(p_, kVkNumLock);
         s.lockChanged = false;
         s.capsNow = capsNow;
         s.numNow = numNow;
