@@ -58,7 +58,8 @@ TEST_F(Startup, APollDuringStartUpGivesNoCue) {
     // Time passes while the windows are being created: once the poll is enabled, every
     // place that lets messages run can deliver a tick before start-up is complete.
     pf.clock.onProcessMessages = [&] {
-        if (program && program->mainform && program->mainform->Timer1->enabled() && !program->startupDone) {
+        if (program && program->mainform && program->mainform->Timer1->enabled() && !program->startupDone &&
+            pollsBeforeStartupDone < 3) {
             pf.clock.sleep(130);
             ++pollsBeforeStartupDone;
         }
