@@ -1,6 +1,7 @@
 #include "settings/tfcolors.h"
 
 #include "app/program.h"
+#include "watermark/placement.h"
 
 namespace norvi {
 
@@ -47,6 +48,8 @@ void Tfcolors::FormCreate() {
         p_.config.loadDialogSettings();
     } catch (...) {
     }
+    p_.watermark.monitorIndex = GetPolozaj(pf.screen().displays(), rememberedLeft + kSettingsWidth / 2);
+    recomputeTextTopOffset(p_);
     if (pf.screen().displays().size() > 1) p_.mainform->menu.Showonnextdisplay1.setVisible(true);
     p_.tray.barvajIkone();
     Timer1->setEnabled(true);

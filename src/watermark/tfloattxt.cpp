@@ -1,47 +1,72 @@
 #include "watermark/tfloattxt.h"
 
 #include "app/program.h"
+#include "watermark/placement.h"
 
 namespace norvi {
+
+namespace {
+constexpr int kFormTimeout = 3000;  // the form's own interval, replaced at creation
+}
 
 TfloatTXT::TfloatTXT(Program& program) : p_(program) {}
 TfloatTXT::~TfloatTXT() = default;
 
 void TfloatTXT::FormCreate() {
     Platform& pf = p_.platform;
-    WindowCreateArgs args;
-    args.className = "TfloatTXT";
-    args.title = "";
-    args.bounds = pf.screen().workArea();
-    args.topmost = true;
-    args.layered = true;
-    args.clickThrough = true;
-    args.noActivate = true;
-    window = pf.createWindow(args);
-    TimerTXT = pf.loop().createTimer(3000);
     try {
+        WindowCreateArgs args;
+        args.className = "TfloatTXT";
+        args.title = "";
+        args.bounds = pf.screen().workArea();
+        args.topmost = true;
+        args.layered = true;
+        args.clickThrough = true;
+        // Shown without activation, so keys typed right after Caps Lock stay where they were going.
+        args.noActivate = true;
+        window = pf.createWindow(args);
+        if (window) window->onActivate = [this] { FormActivate(); };
+        TimerTXT = pf.loop().createTimer(kFormTimeout);
+        TimerTXT->onTick = [this] {
+            try {
+                TimerTXTTimer();
+            } catch (...) {
+            }
+        };
         applyTimeout(p_.fcolors->sdTimeOut.position());
         applyOpacity(p_.fcolors->floatOpa.position());
         if (p_.mainform->menu.DOD.checked()) p_.dispatcher.StartNiZagon();
         if (p_.mainform->menu.Dop.checked()) p_.dispatcher.StartNiZagon();
     } catch (...) {
     }
+    try {
+        recomputeTextTopOffset(p_);
+    } catch (...) {
+    }
 }
 
-void TfloatTXT::PaintText(int, const std::string&) {}
-void TfloatTXT::PaintIcon(int) {}
+void TfloatTXT::FormActivate() { p_.platform.desktop().hideApplicationWindow(); }
 
 void TfloatTXT::restartTimeout() {
+    ++cuesShown_;
+    if (!TimerTXT) return;
     TimerTXT->setEnabled(false);
     TimerTXT->setEnabled(true);
 }
 
 void TfloatTXT::showWatermark() {
-    if (window) window->show();
+    if (!window) return;
+    if (followsWorkArea_) {
+        // Until it is sent elsewhere the window fills the primary work area, also after the
+        // taskbar or the resolution changed.
+        const Rect work = p_.platform.screen().workArea();
+        if (window->bounds() != work) window->setBounds(work);
+    }
+    window->show();
 }
 
 void TfloatTXT::hideWatermark() {
-    TimerTXT->setEnabled(false);
+    if (TimerTXT) TimerTXT->setEnabled(false);
     if (window) window->hide();
 }
 
@@ -57,6 +82,12 @@ void TfloatTXT::applyOpacity(int value) {
     window->setLayered(a);
 }
 
-void TfloatTXT::applyTimeout(int milliseconds) { TimerTXT->setInterval(milliseconds); }
+void TfloatTXT::applyTimeout(int milliseconds) {
+    if (TimerTXT) TimerTXT->setInterval(milliseconds);
+}
+
+void TfloatTXT::showOnSurface(const Bitmap& picture) {
+    if (window) window->setPicture(picture, kKeyColour);
+}
 
 }  // namespace norvi

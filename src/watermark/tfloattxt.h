@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "watermark/watermark_state.h"
 
 namespace norvi {
 
@@ -16,6 +17,8 @@ public:
     explicit TfloatTXT(Program& program);
     ~TfloatTXT();
     void FormCreate();
+    // The window became the active one: keep the application window's taskbar button away.
+    void FormActivate();
 
     // Compose a picture and hand it to the display surface; neither shows the window.
     void PaintText(int code, const std::string& text);
@@ -28,17 +31,33 @@ public:
     void hideWatermark();
     bool visible();
 
+    // The timeout: re-asserts topmost, then wipes the picture unless it is to stay.
+    void TimerTXTTimer();
+    // Replaces the picture by a full-screen one of the key colour: nothing shows.
+    void BrisiSliko();
+    // Sends the visible watermark to the next display of the system's list.
+    void xiNextMonitorClick();
+
     void applyOpacity(int value);
     void applyTimeout(int milliseconds);
 
+    // Image321, the display surface: the picture unscaled and centred on the key colour.
+    void showOnSurface(const Bitmap& picture);
+
     std::unique_ptr<Timer> TimerTXT;
     std::unique_ptr<NativeWindow> window;
+    // The blank picture shown for a moment when the timeout wipes the watermark.
+    const Bitmap Image1{16, 16, 32, kKeyColour};
 
     TfloatTXT(const TfloatTXT&) = delete;
     TfloatTXT& operator=(const TfloatTXT&) = delete;
 
 private:
     Program& p_;
+    // True until the window is sent to another display: it then keeps that display's bounds.
+    bool followsWorkArea_ = true;
+    // Counts cues shown, so the timeout can tell that one arrived while messages ran.
+    unsigned cuesShown_ = 0;
 };
 
 }  // namespace norvi

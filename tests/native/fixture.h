@@ -1,6 +1,7 @@
 // A whole Norvi on the fake platform, for tests that drive it end to end.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -44,6 +45,30 @@ protected:
 
     fake::FakeWindow& floatingWindow() { return *pf.window("Tmainform"); }
     fake::FakeWindow& watermarkWindow() { return *pf.window("TfloatTXT"); }
+    // Stops the lock poll, so that only what the test does reaches the watermark.
+    void stopPoll() { program->mainform->Timer1->setEnabled(false); }
 };
+
+// The smallest rectangle holding every pixel of exactly colour c; empty when there is none.
+inline Rect boxOf(const Bitmap& picture, Colour c) {
+    Rect box{picture.width(), picture.height(), 0, 0};
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixel(x, y) == c) {
+                box.left = std::min(box.left, x);
+                box.top = std::min(box.top, y);
+                box.right = std::max(box.right, x + 1);
+                box.bottom = std::max(box.bottom, y + 1);
+            }
+    return box.right == 0 ? Rect{} : box;
+}
+
+// How many pixels differ from colour c.
+inline int pixelsOtherThan(const Bitmap& picture, Colour c) {
+    int n = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) n += picture.pixel(x, y) != c;
+    return n;
+}
 
 }  // namespace norvi::test
