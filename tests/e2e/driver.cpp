@@ -1,0 +1,239 @@
+#include "driver.h"
+
+#include <shlobj.h>
+
+#include <chrono>
+#include <functional>
+#include <thread>
+
+namespace e2e {
+
+std::wstring widen(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring w(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
+    return w;
+}
+
+std::string narrow(const std::wstring& wide) {
+    if (wide.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string s(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), s.data(), n, nullptr, nullptr);
+    return s;
+}
+
+namespace {
+
+// Build paths arrive as Unix paths; Wine shows the Unix root as drive Z:.
+std::wstring fromBuildPath(const char* unixPath) {
+    std::wstring w = widen(unixPath);
+    if (!w.empty() && w[0] == L'/') w = L"Z:" + w;
+    for (wchar_t& c : w)
+        if (c == L'/') c = L'\\';
+    return w;
+}
+
+void removeTree(const std::wstring& path) {
+    const DWORD attrs = GetFileAttributesW(path.c_str());
+    if (attrs == INVALID_FILE_ATTRIBUTES) return;
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(attrs & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileW(path.c_str());
+        return;
+    }
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((path + L"\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = fd.cFileName;
+            if (name != L"." && name != L"..") removeTree(path + L"\\" + name);
+        } while (FindNextFileW(h, &fd));
+        FindClose(h);
+    }
+    RemoveDirectoryW(path.c_str());
+}
+
+}  // namespace
+
+std::wstring norviExe() { return fromBuildPath(NORVI_EXE_PATH); }
+std::wstring artefactFolder() {
+    const std::wstring folder = fromBuildPath(NORVI_ARTEFACT_DIR);
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+std::wstring localAppData() {
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path))) return L"";
+    return path;
+}
+
+std::wstring dataFolder() { return localAppData() + L"\\norvi"; }
+
+void removeDataFolder() { removeTree(dataFolder()); }
+
+std::optional<std::string> readFile(const std::wstring& path) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buf[65536];
+    DWORD got = 0;
+    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0) bytes.append(buf, got);
+    CloseHandle(h);
+    return bytes;
+}
+
+bool writeFile(const std::wstring& path, const std::string& bytes) {
+    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+    return ok && written == bytes.size();
+}
+
+NorviProcess::~NorviProcess() {
+    if (!info_.hProcess) return;
+    if (running()) TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, 5000);
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool NorviProcess::start() {
+    std::wstring command = L"\"" + norviExe() + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_) != 0;
+}
+
+std::optional<DWORD> NorviProcess::waitExit(DWORD timeoutMs) {
+    if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+bool NorviProcess::running() { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+HWND findWindow(const wchar_t* className, DWORD processId) {
+    struct Search {
+        const wchar_t* cls;
+        DWORD pid;
+        HWND found;
+    } s{className, processId, nullptr};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            wchar_t cls[256] = {};
+            GetClassNameW(w, cls, 256);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            if (lstrcmpiW(cls, s->cls) == 0 && (s->pid == 0 || s->pid == pid)) {
+                s->found = w;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+bool waitUntil(DWORD timeoutMs, const std::function<bool()>& condition) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(10);
+    }
+}
+
+HWND waitForWindow(const wchar_t* className, DWORD processId, DWORD timeoutMs) {
+    HWND found = nullptr;
+    waitUntil(timeoutMs, [&] { return (found = findWindow(className, processId)) != nullptr; });
+    return found;
+}
+
+void closeWindow(HWND window) { PostMessageW(window, WM_CLOSE, 0, 0); }
+
+void pressKey(WORD vk) {
+    INPUT in[2] = {};
+    in[0].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = vk;
+    in[1] = in[0];
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+}
+
+bool lockIsOn(int vk) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    return (GetKeyState(vk) & 1) != 0;
+}
+
+void setLock(int vk, bool on) {
+    if (lockIsOn(vk) == on) return;
+    pressKey(static_cast<WORD>(vk));
+    waitUntil(1000, [&] { return lockIsOn(vk) == on; });
+}
+
+COLORREF screenPixel(int x, int y) {
+    HDC dc = GetDC(nullptr);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(nullptr, dc);
+    return c;
+}
+
+COLORREF Screenshot::at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;
+    const unsigned char* p = pixels.data() + (static_cast<size_t>(y) * width + x) * 4;
+    return RGB(p[2], p[1], p[0]);
+}
+
+Screenshot captureScreen() {
+    Screenshot s;
+    s.width = GetSystemMetrics(SM_CXSCREEN);
+    s.height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = s.width;
+    bi.bmiHeader.biHeight = -s.height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, s.width, s.height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    s.pixels.assign(static_cast<unsigned char*>(bits), static_cast<unsigned char*>(bits) + static_cast<size_t>(s.width) * s.height * 4);
+    SelectObject(mem, old);
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return s;
+}
+
+std::wstring saveScreenshot(const Screenshot& shot, const std::wstring& name) {
+    const std::wstring path = artefactFolder() + L"\\" + name + L".bmp";
+    BITMAPFILEHEADER fh{};
+    BITMAPINFOHEADER ih{};
+    ih.biSize = sizeof ih;
+    ih.biWidth = shot.width;
+    ih.biHeight = -shot.height;
+    ih.biPlanes = 1;
+    ih.biBitCount = 32;
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof ih;
+    fh.bfSize = static_cast<DWORD>(fh.bfOffBits + shot.pixels.size());
+    std::string bytes(reinterpret_cast<const char*>(&fh), sizeof fh);
+    bytes.append(reinterpret_cast<const char*>(&ih), sizeof ih);
+    bytes.append(reinterpret_cast<const char*>(shot.pixels.data()), shot.pixels.size());
+    writeFile(path, bytes);
+    return path;
+}
+
+}  // namespace e2e

@@ -1,0 +1,68 @@
+// What an end-to-end test does to a running norvi.exe from another process, the way a
+// user would: press keys with SendInput, find its windows, read the screen, close it.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+std::wstring widen(const std::string& utf8);
+std::string narrow(const std::wstring& wide);
+
+// Full Windows path of the norvi.exe under test.
+std::wstring norviExe();
+// Where screenshots of a run go (a folder of the build tree).
+std::wstring artefactFolder();
+// The user's local application data folder and Norvi's data folder below it.
+std::wstring localAppData();
+std::wstring dataFolder();
+// Removes the data folder, or a file of that name, with everything in it.
+void removeDataFolder();
+std::optional<std::string> readFile(const std::wstring& path);
+bool writeFile(const std::wstring& path, const std::string& bytes);
+
+class NorviProcess {
+public:
+    NorviProcess() = default;
+    ~NorviProcess();
+    NorviProcess(const NorviProcess&) = delete;
+    NorviProcess& operator=(const NorviProcess&) = delete;
+    bool start();
+    // Waits for the process to end; its exit code, or nothing on timeout.
+    std::optional<DWORD> waitExit(DWORD timeoutMs);
+    bool running();
+    DWORD id() const { return info_.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// A visible or hidden top-level window of the given class in the given process (0: any).
+HWND findWindow(const wchar_t* className, DWORD processId = 0);
+HWND waitForWindow(const wchar_t* className, DWORD processId, DWORD timeoutMs);
+bool waitUntil(DWORD timeoutMs, const std::function<bool()>& condition);
+// Asks the window to close, as the Exit command does.
+void closeWindow(HWND window);
+
+void pressKey(WORD virtualKey);
+bool lockIsOn(int virtualKey);
+// Sets a lock to the given state, pressing it only when needed.
+void setLock(int virtualKey, bool on);
+
+COLORREF screenPixel(int x, int y);
+// The whole screen as 32-bit rows, top to bottom (B, G, R, 0).
+struct Screenshot {
+    int width = 0, height = 0;
+    std::vector<unsigned char> pixels;
+    COLORREF at(int x, int y) const;
+};
+Screenshot captureScreen();
+// Saves a screenshot as a BMP file in the artefact folder; returns its path.
+std::wstring saveScreenshot(const Screenshot& shot, const std::wstring& name);
+
+}  // namespace e2e
