@@ -2,33 +2,17 @@
 // data folder that cannot be made.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
+#include "common/config_key_order.h"
 #include "driver.h"
 
 namespace {
 
-// "Section/key" of every key line, in file order. The file may be UTF-16 (Norvi writes
-// text outside the ANSI code page that way) or 8-bit.
-std::vector<std::string> keyOrder(const std::string& bytes) {
-    std::string text = bytes;
+// The file as text; Norvi writes it in UTF-16 when it holds text outside the ANSI code page.
+std::string configText(const std::string& bytes) {
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE) {
-        std::wstring w(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
-        text = e2e::narrow(w);
+        return e2e::narrow(std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2));
     }
-    std::vector<std::string> order;
-    std::istringstream in(text);
-    std::string line, section;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        if (line.front() == '[') {
-            section = line.substr(1, line.find(']') - 1);
-            continue;
-        }
-        order.push_back(section + "/" + line.substr(0, line.find('=')));
-    }
-    return order;
+    return bytes;
 }
 
 std::string value(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
@@ -67,17 +51,7 @@ TEST_F(StartupE2E, FirstStartCreatesTheDataFolderAndACloseWritesTheDefaults) {
 
     const auto bytes = e2e::readFile(config());
     ASSERT_TRUE(bytes.has_value());
-    const std::vector<std::string> order = keyOrder(*bytes);
-    ASSERT_GE(order.size(), 58u);
-    EXPECT_EQ(order.front(), "Config/left");
-    EXPECT_EQ(order[4], "Config/CtablaW");
-    EXPECT_EQ(order[5], "Config/Ctxt8");
-    EXPECT_EQ(order[9], "Config/load");
-    EXPECT_EQ(order[33], "Config/09");
-    EXPECT_EQ(order[34], "ConfigSD/TXTpolozaj");
-    EXPECT_EQ(order[53], "ConfigSD/cbTimer");
-    EXPECT_EQ(order[54], "Wav/path1");
-    EXPECT_EQ(order.back(), "Wav/path4");
+    EXPECT_EQ(norvi::test::keyOrder(configText(*bytes)), norvi::test::firstWrittenKeyOrder());
     const int width = GetSystemMetrics(SM_CXSCREEN);
     EXPECT_EQ(value(config(), L"Config", L"left"), std::to_string(width - 200));
     EXPECT_EQ(value(config(), L"Config", L"top"), "30");

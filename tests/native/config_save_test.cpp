@@ -1,52 +1,17 @@
 // Writing norvi.cfg: order, conditions, round trip, and what a hostile file keeps.
-#include <sstream>
-
+#include "common/config_key_order.h"
 #include "fixture.h"
 #include "platform/fake/profile_text.h"
 
 namespace norvi::test {
 namespace {
 
-// "Section/key" for every key line, in file order.
-std::vector<std::string> keyOrder(const std::string& text) {
-    std::vector<std::string> order;
-    std::istringstream in(text);
-    std::string line, section;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        if (line.front() == '[') {
-            section = line.substr(1, line.find(']') - 1);
-            continue;
-        }
-        order.push_back(section + "/" + line.substr(0, line.find('=')));
-    }
-    return order;
-}
-
-std::vector<std::string> prefixed(const char* section, std::initializer_list<const char*> keys) {
-    std::vector<std::string> out;
-    for (const char* k : keys) out.push_back(std::string(section) + "/" + k);
-    return out;
-}
-
 class ConfigSave : public ProgramTest {};
 
 TEST_F(ConfigSave, FirstWrittenFileHasTheFixedOrderAndTheDefaults) {
     start();
     program->mainform->close();
-    std::vector<std::string> expected = prefixed(
-        "Config", {"left", "top", "opacity", "shadow", "CtablaW", "Ctxt8", "Ctxt9", "Ctxt6", "Ctxt7",
-                   "load", "round", "xvok1", "xvok2", "xvok3", "xvok4", "cbShowCaps", "cbShowNum",
-                   "cbShowLang", "ShowTI", "SOD", "SNL", "sound", "DOD", "DOP", "IconColor", "O1", "02",
-                   "03", "04", "05", "06", "07", "08", "09"});
-    const auto sd = prefixed("ConfigSD", {"TXTpolozaj", "p7", "p11", "p15", "p17", "p19", "floatOpa", "sdclon",
-                                          "sdcloFF", "sdnloFF", "sdnloN", "sdLang", "sdFontSize", "sdTimeOut",
-                                          "edclon", "edcloff", "ednlon", "ednloFF", "SelectedFont", "cbTimer"});
-    const auto wav = prefixed("Wav", {"path1", "path2", "path3", "path4"});
-    expected.insert(expected.end(), sd.begin(), sd.end());
-    expected.insert(expected.end(), wav.begin(), wav.end());
-    EXPECT_EQ(keyOrder(configText()), expected);
+    EXPECT_EQ(keyOrder(configText()), firstWrittenKeyOrder());
 
     const std::pair<const char*, const char*> values[] = {
         {"left", "1720"}, {"top", "30"}, {"opacity", "255"}, {"shadow", "0"}, {"CtablaW", "75"},
