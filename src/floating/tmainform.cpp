@@ -1,8 +1,10 @@
 #include "floating/tmainform.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/program.h"
+#include "floating/floating_layout.h"
 #include "floating/strip_painter.h"
 
 namespace norvi {
@@ -19,11 +21,14 @@ Tmainform::Tmainform(Program& program) : p_(program) {
     window = pf.createWindow(args);
     window->onClose = [this] { FormClose(); };
     window->onActivate = [this] { FormActivate(); };
+    wireMouse();
 
     Timer1 = pf.loop().createTimer(125);
     Timer1->onTick = [this] { p_.monitor.Timer1Timer(); };
     Timer2 = pf.loop().createTimer(250);
+    Timer2->onTick = [this] { Timer2Timer(); };
 
+    Ctabla.onResize = [this] { CtablaResize(); };
     Ctabla.setWidth(75);
     for (ui::Panel* panel : {&Ctabla, &Split, &NTABLA}) panel->onChanged = [this] { repaint(); };
     menu.Exit1.onClick = [this] { close(); };
@@ -58,12 +63,22 @@ void Tmainform::FormClose() {
 void Tmainform::FormActivate() {
     p_.monitor.resetOnActivate();
     window->bringToFront();
+    // Keep the strip reachable on the primary screen; never push it right or down.
     const Size screen = p_.platform.screen().primarySize();
     const Rect b = window->bounds();
     int l = b.left, t = b.top;
     if (l > screen.width - 10) l = screen.width - 10;
     if (t + b.height() > screen.height) t = screen.height - b.height();
     if (l != b.left || t != b.top) moveTo(l, t);
+}
+
+void Tmainform::Timer2Timer() {
+    // Raising while the settings dialog is up would cover it; raising while the user is
+    // still in the window that was in front when a menu opened would steal nothing new.
+    if (!window->isVisible()) return;
+    if (p_.fcolors && p_.fcolors->visible()) return;
+    if (p_.platform.desktop().foregroundWindow() == p_.lock.LastForegroundWnd) return;
+    window->bringToFront();
 }
 
 void Tmainform::PoSpremembiBarve() {
@@ -85,13 +100,23 @@ void Tmainform::PoSpremembiBarve() {
 
 void Tmainform::Roundx() { window->setRoundRegion(kFloatingWidth, kFloatingHeight, 5, 5); }
 
+void Tmainform::CtablaResize() { Ctabla.setAlignment(capsCellAlignment(Ctabla.caption(), Ctabla.width())); }
+
+void Tmainform::Setcolors1Click() {
+    if (openSettings) openSettings();
+}
+
+void Tmainform::popupMenuAt(Point screen) {
+    if (showPopupMenu) showPopupMenu(screen);
+}
+
 int Tmainform::left() { return window->bounds().left; }
 int Tmainform::top() { return window->bounds().top; }
 
 void Tmainform::moveTo(int l, int t) { window->setBounds(Rect::fromSize(l, t, kFloatingWidth, kFloatingHeight)); }
 
 void Tmainform::setOpacity(int value) {
-    alphaBlendValue_ = value & 0xFF;
+    alphaBlendValue_ = std::clamp(value, 0, 255);
     LayeredAttributes a;
     a.key = kFloatingKeyColour;
     a.useKey = true;
@@ -112,7 +137,8 @@ void Tmainform::hide() { window->hide(); }
 void Tmainform::close() { window->close(); }
 
 void Tmainform::repaint() {
-    window->setPicture(paintStrip(p_.platform.graphics(), Ctabla, Split, NTABLA, kFloatingWidth, kFloatingHeight),
+    window->setPicture(paintStrip(p_.platform.graphics(), Ctabla, Split, NTABLA, kFloatingWidth, kFloatingHeight,
+                                  splitter_.lineX()),
                        kFloatingKeyColour);
 }
 

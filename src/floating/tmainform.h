@@ -2,8 +2,10 @@
 // keep-on-top timer, the popup menu's items and the two cells.
 #pragma once
 
+#include <functional>
 #include <memory>
 
+#include "floating/floating_splitter.h"
 #include "platform/platform.h"
 #include "tray/popup_menu.h"
 #include "ui/widgets.h"
@@ -29,12 +31,25 @@ public:
     // Appearance update for the current lock states (also sets the shown values).
     void PoSpremembiBarve();
     void Roundx();
+    // The Caps cell's alignment rule, run only when its size changes.
+    void CtablaResize();
+    // The keep-on-top tick.
+    void Timer2Timer();
+
+    // Opens the settings dialog (modal: returns once it has closed) and shows the shared
+    // popup menu at a screen point. The settings dialog and the menu fill the hooks; until
+    // then these do nothing.
+    void Setcolors1Click();
+    void popupMenuAt(Point screen);
+    std::function<void()> openSettings;
+    std::function<void(Point)> showPopupMenu;
 
     // Window state. Bounds are the native window's; opacity is what was last applied.
     int left();
     int top();
     void moveTo(int left, int top);
     int opacity() const { return alphaBlendValue_; }
+    // Clamped to 0 ... 255.
     void setOpacity(int value);
     bool visible();
     void show();
@@ -55,8 +70,18 @@ public:
     Tmainform& operator=(const Tmainform&) = delete;
 
 private:
+    // Mouse on the strip (floating_mouse.cpp).
+    void wireMouse();
+    void mouseDown(MouseButton button, Point at);
+    void mouseMove(Point at);
+    void mouseUp(MouseButton button, Point at);
+    void doubleClick(Point at);
+    void contextMenu(Point at);
+    void positionChanging(Rect& bounds);
+
     void repaint();
     Program& p_;
+    SplitterDrag splitter_;
     int alphaBlendValue_ = 255;
     bool closing_ = false;
 };

@@ -1,20 +1,25 @@
 // The Caps Lock and Num Lock icons in the notification area and their four state pictures.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "platform/platform.h"
+#include "tray/tray_clicks.h"
 
 namespace norvi {
 
 class Program;
 
 // One notification-area icon: a visible flag, the picture it shows and its hint. Setting
-// the picture of an invisible icon only stores it.
+// the picture of an invisible icon only stores it. The system's answers are ignored: the
+// visible flag keeps what was asked, so a shell restart adds the icon again.
 class NotifyIcon {
 public:
-    void attach(std::unique_ptr<TrayIcon> native) { native_ = std::move(native); }
+    NotifyIcon() = default;
+    ~NotifyIcon();
+    void attach(std::unique_ptr<TrayIcon> native);
     bool visible() const { return visible_; }
     void setVisible(bool visible);
     const Bitmap& image() const { return image_; }
@@ -24,6 +29,10 @@ public:
     TrayIcon* native() { return native_.get(); }
 
     std::string hint = "Norvi";
+    std::function<void(TrayMouse)> onMouse;
+
+    NotifyIcon(const NotifyIcon&) = delete;
+    NotifyIcon& operator=(const NotifyIcon&) = delete;
 
 private:
     std::unique_ptr<TrayIcon> native_;
@@ -35,7 +44,8 @@ class TrayIcons {
 public:
     explicit TrayIcons(Program& program) : p_(program) {}
 
-    // Creates both icons, visible, with the application picture.
+    // Loads the built-in pictures and creates both icons, visible, with the application
+    // picture.
     void create();
     // Recolours the four pictures, points each icon at its state picture, then repaints
     // the floating cells.
@@ -47,8 +57,17 @@ public:
     NotifyIcon CTI, CTI2;
     Bitmap VelikiA, MaliA, Veliki7, Mali7, ImageOriginal;
 
+    TrayIcons(const TrayIcons&) = delete;
+    TrayIcons& operator=(const TrayIcons&) = delete;
+
 private:
+    void loadPictures();
+    void wireMouse(NotifyIcon& icon, std::unique_ptr<TrayClicks>& clicks);
+    void openSettings();
+    void doubleClicked();
+    void rightPressed();
     Program& p_;
+    std::unique_ptr<TrayClicks> capsClicks_, numClicks_;
 };
 
 }  // namespace norvi
