@@ -80,7 +80,7 @@ TEST_F(WatermarkText, BodyAndRimColourFollowTheCode) {
 
 TEST_F(WatermarkText, HollowTextShowsOnlyTheRimOnScreen) {
     p().floatTXT->PaintText(code::kHollow, "A");
-    const fake::FakeWindow& w = watermarkWindow();
+    fake::FakeWindow& w = watermarkWindow();
     // The window fills the 1040-pixel work area, so the 1080-pixel canvas sits 20 higher.
     EXPECT_EQ(w.clientPixel(960, 540), kKeyColour) << "the body is see-through";
     EXPECT_EQ(w.clientPixel(869, 540), 0x00ABB5BC);
