@@ -2,6 +2,7 @@
 // artwork.rc embeds in norvi.exe, so tests start Norvi with its real artwork.
 #pragma once
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "fixture.h"
+#include "resources/bmp_image.h"
 #include "resources/built_in_resources.h"
 
 namespace norvi::test {
@@ -31,6 +33,17 @@ inline const std::vector<std::uint8_t>& generatedFile(const std::string& file) {
 
 inline void loadGeneratedResources(fake::FakeResources& resources) {
     for (const BuiltInResource& r : kBuiltInResources) resources.items[r.name][r.type] = generatedFile(r.file);
+}
+
+// Writes a picture as <name>.bmp into the folder named by NORVI_PICTURE_DUMP, when set, so
+// a developer can look at what a test composed.
+inline void dumpPicture(const std::string& name, const Bitmap& picture) {
+    const char* folder = std::getenv("NORVI_PICTURE_DUMP");
+    if (!folder || !*folder) return;
+    const auto file = encodeBmp(picture, 24);
+    if (!file) return;
+    std::ofstream out(std::string(folder) + "/" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(file->data()), static_cast<std::streamsize>(file->size()));
 }
 
 // A whole Norvi whose module carries the built-in artwork and sounds.
