@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "resources/little_endian.h"
+
 namespace norvi {
 
 namespace {
@@ -20,14 +22,8 @@ std::uint32_t u32(std::span<const std::uint8_t> b, std::size_t at) {
     return u16(b, at) | (u16(b, at + 2) << 16);
 }
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
+constexpr auto put16 = putLittle16;
+constexpr auto put32 = putLittle32;
 
 std::int64_t rowBytes(std::int64_t width, int bitsPerPixel) { return ((width * bitsPerPixel + 31) / 32) * 4; }
 

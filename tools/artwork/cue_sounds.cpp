@@ -1,5 +1,7 @@
 #include "cue_sounds.h"
 
+#include "resources/little_endian.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -19,14 +21,8 @@ constexpr double kPeak = 0.42;          // of full scale
 // Notes of the equal-tempered scale used below.
 constexpr double kC6 = 1046.50, kG6 = 1567.98, kE6 = 1318.51, kA6 = 1760.00;
 
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
+constexpr auto put16 = putLittle16;
+constexpr auto put32 = putLittle32;
 void putTag(std::vector<std::uint8_t>& out, const char* tag) { out.insert(out.end(), tag, tag + 4); }
 
 // One bell note started at `start`: a sine with a quickly fading overtone.

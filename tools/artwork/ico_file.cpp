@@ -1,16 +1,12 @@
 #include "ico_file.h"
 
+#include "resources/little_endian.h"
+
 namespace norvi::artwork {
 
 namespace {
-void put16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
+constexpr auto put16 = putLittle16;
+constexpr auto put32 = putLittle32;
 
 // BITMAPINFOHEADER (height doubled for colour plus mask), BGRA rows bottom-up, then the
 // 1-bit AND mask, rows padded to 32 bits: set where the pixel is fully transparent.
