@@ -84,8 +84,8 @@ class WatermarkPlacement : public ProgramTest {};
 TEST_F(WatermarkPlacement, TextTopOffsetIsMeasuredOnTheSampleInRegularWeight) {
     Program& p = start();
     EXPECT_EQ(p.watermark.textTopOffset, 5 - 80);
-    pf.text.drawnFonts.clear();
     p.fcolors->sdFontSize.setPosition(60);  // em 80, ink from row 16
+    pf.text.drawnFonts.clear();  // the slider's own preview draws too
     p.watermark.SelectedFont = "Tahoma";
     recomputeTextTopOffset(p);
     EXPECT_EQ(p.watermark.textTopOffset, 5 - 16);
