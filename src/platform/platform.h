@@ -164,6 +164,17 @@ public:
 
 enum class MouseButton { Left, Right, Middle };
 
+// Which modifier keys were down when a key was pressed (GetKeyState at WM_KEYDOWN).
+struct KeyModifiers {
+    bool shift = false;
+    bool control = false;
+    bool alt = false;
+    friend bool operator==(const KeyModifiers&, const KeyModifiers&) = default;
+};
+
+// One notch of a mouse wheel (WHEEL_DELTA); finer wheels report fractions of it.
+constexpr int kWheelNotch = 120;
+
 struct WindowCreateArgs {
     std::string className;  // the window class name, e.g. "TfloatTXT"
     std::string title;
@@ -213,6 +224,24 @@ public:
     std::function<void()> onActivate;
     std::function<void(Rect&)> onPositionChanging;  // may adjust the new bounds
     std::function<void()> onClose;
+
+    // Input for owner-drawn controls. The wheel's delta is in kWheelNotch units, positive
+    // when the wheel turns away from the user; its point is in client coordinates even
+    // though the system reports the wheel in screen coordinates.
+    std::function<void(int delta, Point)> onMouseWheel;
+    // Virtual-key code as WM_KEYDOWN gives it (auto-repeat arrives as more key downs).
+    std::function<void(int virtualKey, KeyModifiers)> onKeyDown;
+    // A typed character as one code point (surrogate pairs joined); control characters
+    // such as backspace (8) arrive here too, after their key down.
+    std::function<void(char32_t)> onChar;
+    // The pointer left the client area (hover ends).
+    std::function<void()> onMouseLeave;
+    // Keyboard focus came to or left this window.
+    std::function<void()> onFocusGained;
+    std::function<void()> onFocusLost;
+    // The mouse capture ended for any reason: a release by the program, another window
+    // taking it, or a system move started from a press.
+    std::function<void()> onCaptureLost;
 };
 
 // ---- tray, sound, shell, version ------------------------------------------------------

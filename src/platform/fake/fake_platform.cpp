@@ -309,6 +309,17 @@ void FakeWindow::setPicture(const Bitmap& p, Colour background) {
     ++pictureCalls;
 }
 
+void FakeWindow::startSystemMove() {
+    ++systemMoves;
+    setCapture(false);
+}
+
+void FakeWindow::setCapture(bool c) {
+    const bool lost = captured && !c;
+    captured = c;
+    if (lost && onCaptureLost) onCaptureLost();
+}
+
 void FakeWindow::close() {
     if (onClose) onClose();
     visible_ = false;

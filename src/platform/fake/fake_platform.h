@@ -230,8 +230,10 @@ public:
     void makeTopmost() override { topmost = true; ++makeTopmostCalls; }
     void bringToFront() override { ++bringToFrontCalls; }
     void setPicture(const Bitmap& p, Colour background) override;
-    void startSystemMove() override { ++systemMoves; }
-    void setCapture(bool c) override { captured = c; }
+    // Like ReleaseCapture before the system's move loop: a held capture ends.
+    void startSystemMove() override;
+    // Releasing a held capture reports it, as WM_CAPTURECHANGED does.
+    void setCapture(bool c) override;
     void close() override;
 
     // What a user sees in the client area: the picture centred, background elsewhere.

@@ -1,0 +1,97 @@
+// A top-level owner-drawn window: a tree of views composed into the one picture of a
+// NativeWindow. The form routes the window's input to its views (the view under the
+// pointer, or the one holding the capture while a button is down; keys to the focused
+// view), tracks hover and focus, and repaints when something changed: once at the end of
+// each input event however many things changed, or soon after a change made outside one.
+// The window's other events (activation, closing, moving) stay with the form's owner.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "platform/platform.h"
+#include "ui/kit/view.h"
+
+namespace norvi::ui::kit {
+
+class Form {
+public:
+    Form(NativeWindow& window, Graphics& graphics, EventLoop& loop, Size clientSize, Colour background);
+    ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // The views of the form are the children of its root view, which covers the client area.
+    template <class T, class... Args>
+    T& add(Args&&... args) {
+        return root_->add<T>(std::forward<Args>(args)...);
+    }
+    View& root() { return *root_; }
+
+    // Holds back repainting until the outermost Batch ends; every input event runs in one.
+    class Batch {
+    public:
+        explicit Batch(Form& form);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Form& form_;
+    };
+
+    void invalidate();
+    // Composes the picture now and hands it to the window.
+    void repaint();
+    const Bitmap& picture() const { return picture_; }
+    int repaintCount() const { return repaints_; }
+
+    View* hovered() const { return hovered_; }
+    View* focused() const { return focused_; }
+    View* captured() const { return captured_; }
+    bool windowHasFocus() const { return windowHasFocus_; }
+    void setFocus(View* view);
+    // Moves the focus to the next (or previous) focusable shown view, wrapping around.
+    void cycleFocus(bool backwards);
+
+    Graphics& graphics() { return graphics_; }
+    NativeWindow& window() { return window_; }
+
+    // A press on bare area, where no view takes the mouse (a dialog starts a move there).
+    std::function<void(MouseButton, Point)> onBackgroundPress;
+    // A wheel turn no view under the pointer used.
+    std::function<void(int delta, Point)> onUnusedWheel;
+    // A key the focused view did not use (Enter and Escape for a dialog's buttons).
+    std::function<void(int virtualKey, KeyModifiers)> onUnusedKey;
+
+private:
+    friend class View;
+    // A view is going away or being hidden: drop every reference to it and its children.
+    void forget(const View& view);
+    void bindWindow();
+    void press(MouseButton button, Point p, bool doubleClick);
+    void release(MouseButton button, Point p);
+    void move(Point p);
+    void turnWheel(int delta, Point p);
+    void pressKey(int virtualKey, KeyModifiers modifiers);
+    void typeCharacter(char32_t c);
+    void loseCapture();
+    void setHovered(View* view);
+
+    NativeWindow& window_;
+    Graphics& graphics_;
+    Colour background_;
+    Bitmap picture_;
+    std::unique_ptr<View> root_;
+    std::unique_ptr<Timer> repaintTimer_;
+    View* hovered_ = nullptr;
+    View* focused_ = nullptr;
+    View* captured_ = nullptr;
+    MouseButton captureButton_ = MouseButton::Left;
+    bool windowHasFocus_ = false;
+    bool dirty_ = true;
+    int batchDepth_ = 0;
+    int repaints_ = 0;
+};
+
+}  // namespace norvi::ui::kit
