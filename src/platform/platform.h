@@ -290,6 +290,32 @@ public:
     virtual std::optional<FileVersion> fileVersion(const std::string& path) = 0;
 };
 
+// ---- common dialogs -------------------------------------------------------------------
+
+// The colour chooser's sixteen custom colours; an empty slot holds none.
+using CustomColours = std::array<std::optional<Colour>, 16>;
+
+struct ColourChoice {
+    Colour colour = 0;
+    CustomColours customColours;  // as the user left them
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // The standard colour chooser, opened with its custom-colour part expanded, solid colours
+    // only, any colour allowed, a help button, initial preselected and the given custom
+    // colours. Nothing when the user cancels.
+    virtual std::optional<ColourChoice> chooseColour(Colour initial, const CustomColours& customColours) = 0;
+    // The file-open dialog for one existing file. filter is "Description|pattern" pairs
+    // separated by '|', e.g. "Wave file ( .wav)|*.wav". Nothing when the user cancels.
+    virtual std::optional<std::string> openFile(const std::string& filter) = 0;
+    // Runs a nested message loop for a modal dialog: timers, the tray and the other windows
+    // keep working. Returns once done() is true after a message, or when the application is
+    // quitting (the quit request stays pending for the outer loop).
+    virtual void runModal(const std::function<bool()>& done) = 0;
+};
+
 // ---- the application's own window and focus -------------------------------------------
 
 class Desktop {
@@ -320,6 +346,7 @@ public:
     virtual Shell& shell() = 0;
     virtual Version& version() = 0;
     virtual Desktop& desktop() = 0;
+    virtual Dialogs& dialogs() = 0;
     virtual std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) = 0;
     virtual std::unique_ptr<TrayIcon> createTrayIcon(int id) = 0;
 };

@@ -361,6 +361,39 @@ bool FakeTrayIcon::remove() {
 
 // ---- the platform ---------------------------------------------------------------------
 
+// ---- dialogs ----------------------------------------------------------------------------
+
+std::optional<ColourChoice> FakeDialogs::chooseColour(Colour initial, const CustomColours& customColours) {
+    colourRequests.push_back({initial, customColours});
+    if (colourAnswers.empty()) return std::nullopt;
+    const std::optional<ColourAnswer> answer = colourAnswers.front();
+    colourAnswers.pop_front();
+    if (!answer) return std::nullopt;
+    return ColourChoice{answer->colour, answer->customColours.value_or(customColours)};
+}
+
+std::optional<std::string> FakeDialogs::openFile(const std::string& filter) {
+    fileFilters.push_back(filter);
+    if (fileAnswers.empty()) return std::nullopt;
+    std::optional<std::string> answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+void FakeDialogs::runModal(const std::function<bool()>& done) {
+    ++modalRuns;
+    while (!done()) {
+        if (whileModal.empty()) {
+            ++modalsLeftOpen;
+            return;
+        }
+        const std::function<void()> action = std::move(whileModal.front());
+        whileModal.pop_front();
+        if (action) action();
+        loop_.processMessages();
+    }
+}
+
 FakePlatform::FakePlatform() {
     disk.directories["C:"] = false;
     disk.directories["C:\\Users"] = false;

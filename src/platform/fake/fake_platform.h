@@ -2,6 +2,7 @@
 // virtual clock, and records of what the program did (windows, tray, sounds, files).
 #pragma once
 
+#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -210,6 +211,39 @@ public:
     std::vector<std::function<void()>> taskbarHandlers;
 };
 
+// Scripted common dialogs. Each request takes the next queued answer (an empty queue
+// answers "cancelled") and is recorded. A modal run performs the queued modal actions one
+// by one, letting messages run after each, until the dialog says it is done.
+class FakeDialogs : public Dialogs {
+public:
+    explicit FakeDialogs(EventLoop& loop) : loop_(loop) {}
+    std::optional<ColourChoice> chooseColour(Colour initial, const CustomColours& customColours) override;
+    std::optional<std::string> openFile(const std::string& filter) override;
+    void runModal(const std::function<bool()>& done) override;
+
+    // A user's confirmed choice; without custom colours the chooser's list comes back unchanged.
+    struct ColourAnswer {
+        Colour colour = 0;
+        std::optional<CustomColours> customColours;
+    };
+    struct ColourRequest {
+        Colour initial = 0;
+        CustomColours customColours;
+    };
+    std::deque<std::optional<ColourAnswer>> colourAnswers;
+    std::vector<ColourRequest> colourRequests;
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::vector<std::string> fileFilters;
+    // What the user does while a modal dialog is open, in order; the last should close it.
+    std::deque<std::function<void()>> whileModal;
+    int modalRuns = 0;
+    // Modal runs that ran out of actions with the dialog still open (a test's mistake).
+    int modalsLeftOpen = 0;
+
+private:
+    EventLoop& loop_;
+};
+
 class FakeWindow : public NativeWindow {
 public:
     FakeWindow(WindowCreateArgs args, WindowHandle handle, std::vector<FakeWindow*>& registry)
@@ -297,6 +331,7 @@ public:
     Shell& shell() override { return web; }
     Version& version() override { return ver; }
     Desktop& desktop() override { return desk; }
+    Dialogs& dialogs() override { return prompts; }
     std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) override;
     std::unique_ptr<TrayIcon> createTrayIcon(int id) override;
 
@@ -316,6 +351,7 @@ public:
     FakeShell web;
     FakeVersion ver;
     FakeDesktop desk;
+    FakeDialogs prompts{clock};
     std::vector<FakeWindow*> windows;  // the program owns them; each leaves this list when destroyed
     std::vector<FakeTrayIcon*> trayIcons;
 
