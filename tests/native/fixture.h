@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/program.h"
+#include "generated_resources.h"
 #include "tray/run_key.h"
 #include "platform/fake/fake_platform.h"
 
@@ -15,6 +16,8 @@ namespace norvi::test {
 
 class ProgramTest : public ::testing::Test {
 protected:
+    ProgramTest() { loadGeneratedResources(pf.res); }
+
     fake::FakePlatform pf;
     std::unique_ptr<Program> program;
 

@@ -1,6 +1,6 @@
 // One lock change through the whole program with the real artwork: the poll repaints the
 // strip's cell, recolours and switches the tray picture and plays the built-in sound.
-#include "artwork_fixture.h"
+#include "fixture.h"
 
 namespace norvi::test {
 namespace {
@@ -12,7 +12,7 @@ bool hasColourIn(const Bitmap& b, Colour c, int x0, int x1) {
     return false;
 }
 
-class LockChange : public ArtworkProgramTest {
+class LockChange : public ProgramTest {
 protected:
     Program& startAndSettle() {
         Program& p = start();

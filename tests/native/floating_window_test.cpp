@@ -1,6 +1,6 @@
 // The floating strip as a window: snapping, resize refusal, placement at start-up,
 // activation, keep-on-top, the splitter, the Caps alignment rule and the mouse hooks.
-#include "artwork_fixture.h"
+#include "fixture.h"
 #include "floating/floating_layout.h"
 #include "floating/floating_snap.h"
 
@@ -46,7 +46,7 @@ TEST(FloatingSnap, EachEdgeSnapsCloserThan10InItsOrder) {
 
 // ---- the window -----------------------------------------------------------------------
 
-class FloatingWindow : public ArtworkProgramTest {
+class FloatingWindow : public ProgramTest {
 protected:
     Point position() { return {floatingWindow().bounds().left, floatingWindow().bounds().top}; }
     // The screen's work area is 0,0 - 1920,1040 (a 40-pixel taskbar).

@@ -5,7 +5,7 @@
 #include <set>
 #include <sstream>
 
-#include "artwork_fixture.h"
+#include "fixture.h"
 #include "resources/bmp_image.h"
 #include "resources/built_in_pictures.h"
 

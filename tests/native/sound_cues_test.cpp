@@ -1,11 +1,11 @@
 // Which sound a lock transition plays: the user's file when it exists, else the built-in
 // WAVE resource; silent when the cue's box or the master switch is off.
-#include "artwork_fixture.h"
+#include "fixture.h"
 
 namespace norvi::test {
 namespace {
 
-class SoundCueTest : public ArtworkProgramTest {
+class SoundCueTest : public ProgramTest {
 protected:
     void SetUp() override {
         start();

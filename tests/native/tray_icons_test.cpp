@@ -1,6 +1,6 @@
 // The tray: recolouring of the state pictures, which picture each icon shows, the click
 // timer, the default item after a double-click, the right button and shell restarts.
-#include "artwork_fixture.h"
+#include "fixture.h"
 #include "resources/built_in_pictures.h"
 #include "tray/recolor_icon.h"
 
@@ -84,7 +84,7 @@ TEST(TrayRecolor, ColoursWithTheTopByteSetPaintTheirLowThreeBytes) {
 
 // ---- the icons in a running Norvi -----------------------------------------------------
 
-class Tray : public ArtworkProgramTest {
+class Tray : public ProgramTest {
 protected:
     fake::FakeTrayIcon& capsTray() { return *pf.trayIcon(1); }
     fake::FakeTrayIcon& numTray() { return *pf.trayIcon(2); }

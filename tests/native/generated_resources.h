@@ -1,5 +1,6 @@
 // The built-in pictures and sounds in the fake platform: the same committed files that
 // artwork.rc embeds in norvi.exe, so tests start Norvi with its real artwork.
+// NORVI_GENERATED_RESOURCES_DIR comes from tests/native/CMakeLists.txt.
 #pragma once
 
 #include <cstdlib>
@@ -9,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "fixture.h"
+#include "platform/fake/fake_platform.h"
 #include "resources/bmp_image.h"
 #include "resources/built_in_resources.h"
 
@@ -45,11 +46,5 @@ inline void dumpPicture(const std::string& name, const Bitmap& picture) {
     std::ofstream out(std::string(folder) + "/" + name + ".bmp", std::ios::binary);
     out.write(reinterpret_cast<const char*>(file->data()), static_cast<std::streamsize>(file->size()));
 }
-
-// A whole Norvi whose module carries the built-in artwork and sounds.
-class ArtworkProgramTest : public ProgramTest {
-protected:
-    ArtworkProgramTest() { loadGeneratedResources(pf.res); }
-};
 
 }  // namespace norvi::test
