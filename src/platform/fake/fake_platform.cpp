@@ -174,7 +174,7 @@ std::string FakeProfile::read(const std::string& file, const std::string& sectio
                               const std::string& fallback) {
     const auto text = files_.readFile(file);
     const auto value = text ? profileRead(*text, section, key) : std::nullopt;
-    return cleanProfileValue(value ? *value : fallback);
+    return value ? cleanProfileValue(*value) : cleanProfileFallback(fallback);
 }
 
 bool FakeProfile::write(const std::string& file, const std::string& section, const std::string& key,

@@ -70,13 +70,23 @@ std::optional<std::string> profileRead(std::string_view text, std::string_view s
     return std::nullopt;
 }
 
-std::string cleanProfileValue(std::string_view value) {
-    value = trim(value);
+namespace {
+
+std::string withoutQuotesCut(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
     }
     if (value.size() > kProfileValueMax) value = value.substr(0, kProfileValueMax);
     return std::string(value);
+}
+
+}  // namespace
+
+std::string cleanProfileValue(std::string_view value) { return withoutQuotesCut(trim(value)); }
+
+std::string cleanProfileFallback(std::string_view fallback) {
+    while (!fallback.empty() && fallback.back() == ' ') fallback.remove_suffix(1);
+    return withoutQuotesCut(fallback);
 }
 
 std::string profileWrite(std::string_view text, std::string_view section, std::string_view key,
@@ -102,7 +112,7 @@ std::string profileWrite(std::string_view text, std::string_view section, std::s
         if (inSection && !done) {
             const auto k = keyOf(line);
             if (k && sameNoCase(*k, trim(key))) {
-                out.push_back(entry);
+                out.push_back(std::string(*k) + "=" + std::string(value));
                 done = true;
                 continue;
             }

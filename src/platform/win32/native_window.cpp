@@ -1,0 +1,225 @@
+#include "platform/win32/native_window.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "platform/win32/dib.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/window_binding.h"
+
+namespace norvi::win32 {
+
+namespace {
+
+constexpr WPARAM kSystemMoveByMouse = 0xF012;  // SC_MOVE with the mouse-drag code
+
+Point clientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+template <typename Callback, typename... Args>
+void fire(const Callback& callback, Args&&... args) {
+    if (callback) callback(std::forward<Args>(args)...);
+}
+
+DWORD extendedStyleOf(const WindowCreateArgs& args) {
+    DWORD style = 0;
+    if (args.topmost) style |= WS_EX_TOPMOST;
+    if (args.layered) style |= WS_EX_LAYERED;
+    if (args.clickThrough) style |= WS_EX_TRANSPARENT;
+    return style;
+}
+
+}  // namespace
+
+std::unique_ptr<Win32Window> Win32Window::create(const WindowCreateArgs& args, HWND owner) {
+    const std::wstring className = widen(args.className);
+    const UINT classStyle = CS_DBLCLKS | (args.dropShadow ? CS_DROPSHADOW : 0);
+    if (className.empty() || !registerWindowClass(className.c_str(), classStyle, &forwardingWindowProc<Win32Window>))
+        return nullptr;
+    std::unique_ptr<Win32Window> self(new Win32Window(args));
+    const Rect& b = args.bounds;
+    const HWND window = CreateWindowExW(extendedStyleOf(args), className.c_str(), widen(args.title).c_str(),
+                                        WS_POPUP, b.left, b.top, b.width(), b.height(), owner, nullptr,
+                                        GetModuleHandleW(nullptr), self.get());
+    if (!window) return nullptr;
+    self->window_.reset(window);
+    return self;
+}
+
+Win32Window::~Win32Window() {
+    // Nothing of this object may run while the window goes away.
+    if (window_) unbind(window_.get());
+}
+
+WindowHandle Win32Window::handle() { return reinterpret_cast<WindowHandle>(window_.get()); }
+
+void Win32Window::show() {
+    const HWND after = args_.topmost ? HWND_TOPMOST : HWND_TOP;
+    if (args_.noActivate) {
+        ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
+        SetWindowPos(window_.get(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    } else {
+        ShowWindow(window_.get(), SW_SHOW);
+        SetWindowPos(window_.get(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    }
+}
+
+void Win32Window::hide() { ShowWindow(window_.get(), SW_HIDE); }
+
+bool Win32Window::isVisible() { return IsWindowVisible(window_.get()) != 0; }
+
+Rect Win32Window::bounds() {
+    RECT r{};
+    GetWindowRect(window_.get(), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+void Win32Window::setBounds(const Rect& b) {
+    SetWindowPos(window_.get(), nullptr, b.left, b.top, b.width(), b.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Window::setLayered(const LayeredAttributes& a) {
+    const DWORD flags = (a.useKey ? LWA_COLORKEY : 0) | (a.useAlpha ? LWA_ALPHA : 0);
+    SetLayeredWindowAttributes(window_.get(), a.key & 0x00FFFFFF, static_cast<BYTE>(std::clamp(a.alpha, 0, 255)),
+                               flags);
+}
+
+void Win32Window::setRoundRegion(int width, int height, int ellipseWidth, int ellipseHeight) {
+    UniqueRegion region(CreateRoundRectRgn(0, 0, width, height, ellipseWidth, ellipseHeight));
+    // On success the window owns the region.
+    if (region && SetWindowRgn(window_.get(), region.get(), TRUE)) region.release();
+}
+
+bool Win32Window::isTopmost() { return (GetWindowLongPtrW(window_.get(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+void Win32Window::makeTopmost() { SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+
+void Win32Window::bringToFront() { SetWindowPos(window_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+
+void Win32Window::setPicture(const Bitmap& picture, Colour pictureBackground) {
+    picture_ = picture;
+    pictureBackground_ = pictureBackground & 0x00FFFFFF;
+    InvalidateRect(window_.get(), nullptr, FALSE);
+}
+
+void Win32Window::startSystemMove() {
+    ReleaseCapture();
+    SendMessageW(window_.get(), WM_SYSCOMMAND, kSystemMoveByMouse, 0);
+}
+
+void Win32Window::setCapture(bool capture) {
+    if (capture)
+        SetCapture(window_.get());
+    else if (GetCapture() == window_.get())
+        ReleaseCapture();
+}
+
+void Win32Window::close() { SendMessageW(window_.get(), WM_CLOSE, 0, 0); }
+
+// ---- messages -------------------------------------------------------------------------
+
+LRESULT Win32Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    try {
+        return handleMessage(window, message, wParam, lParam);
+    } catch (...) {
+        // A failing handler drops that message; the program goes on.
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT Win32Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_NCHITTEST:
+        if (args_.clickThrough) return HTTRANSPARENT;
+        break;
+    case WM_ERASEBKGND:
+        return 1;  // WM_PAINT covers every pixel; erasing first would flicker
+    case WM_PAINT:
+        paint(window);
+        return 0;
+    case WM_LBUTTONDOWN:
+        fire(onMouseDown, MouseButton::Left, clientPoint(lParam));
+        return 0;
+    case WM_RBUTTONDOWN:
+        fire(onMouseDown, MouseButton::Right, clientPoint(lParam));
+        return 0;
+    case WM_MBUTTONDOWN:
+        fire(onMouseDown, MouseButton::Middle, clientPoint(lParam));
+        return 0;
+    case WM_LBUTTONUP:
+        fire(onMouseUp, MouseButton::Left, clientPoint(lParam));
+        return 0;
+    case WM_RBUTTONUP:
+        // DefWindowProcW turns the release into WM_CONTEXTMENU.
+        fire(onMouseUp, MouseButton::Right, clientPoint(lParam));
+        break;
+    case WM_MBUTTONUP:
+        fire(onMouseUp, MouseButton::Middle, clientPoint(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        fire(onMouseMove, clientPoint(lParam));
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        fire(onDoubleClick, clientPoint(lParam));
+        return 0;
+    case WM_CONTEXTMENU: {
+        // Screen coordinates, or -1,-1 from the keyboard: then the pointer's place.
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (p.x == -1 && p.y == -1) GetCursorPos(&p);
+        ScreenToClient(window, &p);
+        fire(onContextMenu, Point{p.x, p.y});
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) fire(onActivate);
+        break;
+    case WM_WINDOWPOSCHANGING:
+        positionChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
+        break;
+    case WM_CLOSE:
+        // The program decides what closing means; the window stays until its owner goes.
+        fire(onClose);
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void Win32Window::positionChanging(WINDOWPOS& position) {
+    if ((position.flags & SWP_NOMOVE) || !onPositionChanging) return;
+    int width = position.cx, height = position.cy;
+    if (position.flags & SWP_NOSIZE) {
+        const Rect now = bounds();
+        width = now.width();
+        height = now.height();
+    }
+    Rect proposed = Rect::fromSize(position.x, position.y, width, height);
+    onPositionChanging(proposed);
+    position.x = proposed.left;
+    position.y = proposed.top;
+}
+
+void Win32Window::paint(HWND window) {
+    PAINTSTRUCT ps{};
+    const HDC dc = BeginPaint(window, &ps);
+    if (!dc) return;
+    RECT client{};
+    GetClientRect(window, &client);
+    // Centred, unscaled; a picture larger than the client area is clipped on both sides.
+    const int x = (client.right - picture_.width()) / 2;
+    const int y = (client.bottom - picture_.height()) / 2;
+    const int saved = SaveDC(dc);
+    if (!picture_.empty()) ExcludeClipRect(dc, x, y, x + picture_.width(), y + picture_.height());
+    UniqueBrush background(CreateSolidBrush(pictureBackground_));
+    if (background) FillRect(dc, &client, background.get());
+    RestoreDC(dc, saved);
+    if (!picture_.empty()) {
+        const BITMAPINFO info = dibInfo(picture_);
+        SetDIBitsToDevice(dc, x, y, static_cast<DWORD>(picture_.width()), static_cast<DWORD>(picture_.height()), 0,
+                          0, 0, static_cast<UINT>(picture_.height()), picture_.data(), &info, DIB_RGB_COLORS);
+    }
+    EndPaint(window, &ps);
+}
+
+}  // namespace norvi::win32

@@ -1,0 +1,52 @@
+// A borderless pop-up window owned by the hidden application window, showing one picture
+// centred and unscaled. One window class per class name, so other programs (and tests)
+// find Norvi's windows by it.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/platform.h"
+#include "platform/win32/handles.h"
+
+namespace norvi::win32 {
+
+class Win32Window : public NativeWindow {
+public:
+    // Nullptr when the system refuses the window.
+    static std::unique_ptr<Win32Window> create(const WindowCreateArgs& args, HWND owner);
+    ~Win32Window() override;
+
+    WindowHandle handle() override;
+    void show() override;
+    void hide() override;
+    bool isVisible() override;
+    Rect bounds() override;
+    void setBounds(const Rect& bounds) override;
+    void setLayered(const LayeredAttributes& attributes) override;
+    void setRoundRegion(int width, int height, int ellipseWidth, int ellipseHeight) override;
+    bool isTopmost() override;
+    void makeTopmost() override;
+    void bringToFront() override;
+    void setPicture(const Bitmap& picture, Colour pictureBackground) override;
+    void startSystemMove() override;
+    void setCapture(bool capture) override;
+    void close() override;
+
+    LRESULT windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+private:
+    explicit Win32Window(const WindowCreateArgs& args) : args_(args) {}
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void paint(HWND window);
+    void positionChanging(WINDOWPOS& position);
+
+    WindowCreateArgs args_;
+    UniqueWindow window_;
+    Bitmap picture_;
+    Colour pictureBackground_ = 0;
+};
+
+}  // namespace norvi::win32

@@ -1,0 +1,157 @@
+// Norvi's windows and tray icons as the system sees them.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/win32/win32_platform.h"
+#include "windows_fixture.h"
+
+namespace norvi::win32 {
+namespace {
+
+constexpr Colour kKey = 0x00544A43;
+
+HWND hwndOf(NativeWindow& window) { return reinterpret_cast<HWND>(window.handle()); }
+
+class Win32WindowTest : public ::testing::Test {
+protected:
+    std::unique_ptr<NativeWindow> create(WindowCreateArgs args) {
+        auto window = platform.createWindow(args);
+        EXPECT_NE(window, nullptr);
+        return window;
+    }
+    Win32Platform platform;
+};
+
+TEST_F(Win32WindowTest, ClickThroughOverlayHasExactlyItsStyles) {
+    auto window = create({.className = "NorviTestOverlay", .title = "overlay", .bounds = {0, 0, 400, 300},
+                          .topmost = true, .layered = true, .clickThrough = true, .noActivate = true});
+    ASSERT_NE(window, nullptr);
+    const HWND hwnd = hwndOf(*window);
+    const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    EXPECT_EQ(exStyle & ~static_cast<LONG_PTR>(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST), 0)
+        << std::hex << exStyle;
+    EXPECT_EQ(exStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST),
+              WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST);
+    EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_VISIBLE | WS_CLIPSIBLINGS),
+              static_cast<LONG_PTR>(WS_POPUP));
+    // Owned by the hidden application window: no taskbar button.
+    EXPECT_EQ(GetWindow(hwnd, GW_OWNER), reinterpret_cast<HWND>(platform.applicationWindow()));
+    EXPECT_EQ(SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(10, 10)), HTTRANSPARENT);
+
+    struct Case {
+        LayeredAttributes set;
+        DWORD flags;
+    };
+    const Case cases[] = {
+        {{kKey, true, false, 255}, LWA_COLORKEY},
+        {{kKey, true, true, 51}, LWA_COLORKEY | LWA_ALPHA},
+    };
+    for (const Case& c : cases) {
+        window->setLayered(c.set);
+        COLORREF key = 0;
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        ASSERT_TRUE(GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags));
+        EXPECT_EQ(key, kKey);
+        EXPECT_EQ(flags, c.flags);
+        if (c.set.useAlpha) {
+            EXPECT_EQ(alpha, c.set.alpha);
+        }
+    }
+
+    window->show();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isTopmost());
+    EXPECT_NE(GetForegroundWindow(), hwnd);  // shown without taking the focus
+    window->hide();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(Win32WindowTest, DropShadowClassRoundRegionAndBounds) {
+    auto window = create({.className = "NorviTestStrip", .title = "strip", .bounds = {1000, 30, 1120, 57},
+                          .topmost = true, .dropShadow = true});
+    ASSERT_NE(window, nullptr);
+    const HWND hwnd = hwndOf(*window);
+    EXPECT_NE(GetClassLongPtrW(hwnd, GCL_STYLE) & CS_DROPSHADOW, 0u);
+    EXPECT_NE(GetClassLongPtrW(hwnd, GCL_STYLE) & CS_DBLCLKS, 0u);
+    EXPECT_EQ(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+    EXPECT_EQ(window->bounds(), (Rect{1000, 30, 1120, 57}));
+
+    UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetWindowRgn(hwnd, region.get()), ERROR);  // none yet
+    window->setRoundRegion(120, 27, 3, 3);
+    EXPECT_NE(GetWindowRgn(hwnd, region.get()), ERROR);
+
+    // The program may adjust a move, as snapping does.
+    window->onPositionChanging = [](Rect& r) {
+        r.left = std::max(r.left, 0);
+        r.top = std::max(r.top, 0);
+    };
+    window->setBounds({-50, -20, 70, 7});
+    EXPECT_EQ(window->bounds(), (Rect{0, 0, 120, 27}));
+}
+
+TEST_F(Win32WindowTest, MessagesReachTheCallbacks) {
+    auto window = create({.className = "NorviTestInput", .title = "input", .bounds = {100, 100, 300, 200}});
+    ASSERT_NE(window, nullptr);
+    const HWND hwnd = hwndOf(*window);
+    std::vector<std::string> seen;
+    window->onMouseDown = [&](MouseButton b, Point p) {
+        seen.push_back("down" + std::to_string(static_cast<int>(b)) + "@" + std::to_string(p.x) + "," +
+                       std::to_string(p.y));
+    };
+    window->onDoubleClick = [&](Point) { seen.push_back("double"); };
+    window->onContextMenu = [&](Point p) { seen.push_back("menu@" + std::to_string(p.x) + "," + std::to_string(p.y)); };
+    window->onClose = [&] { seen.push_back("close"); };
+    window->onMouseMove = [&](Point) { throw std::runtime_error("must not cross the window procedure"); };
+
+    // Client coordinates may be negative (a pointer left of the window while captured).
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, 7));
+    SendMessageW(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 7));
+    SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(110, 120));
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    window->close();
+    EXPECT_EQ(seen, (std::vector<std::string>{"down0@-5,7", "double", "menu@10,20", "close"}));
+    EXPECT_TRUE(IsWindow(hwnd));  // closing is the program's decision, not the window's
+}
+
+TEST_F(Win32WindowTest, PictureIsPaintedCentredOverTheBackground) {
+    const Rect bounds{200, 200, 240, 230};
+    auto window = create({.className = "NorviTestPicture", .title = "picture", .bounds = bounds,
+                          .topmost = true, .noActivate = true});
+    ASSERT_NE(window, nullptr);
+    const Colour red = 0x000000FF, green = 0x0000FF00;
+    window->setPicture(Bitmap(20, 10, 32, red), green);  // at (10, 10) of the 40 x 30 client area
+    window->show();
+    UpdateWindow(hwndOf(*window));
+    const auto screenPixel = [&](int x, int y) {
+        const ScreenDc screen;
+        return GetPixel(screen.get(), bounds.left + x, bounds.top + y);
+    };
+    EXPECT_TRUE(test::pumpUntil([&] { return screenPixel(15, 15) == red; }, 1000));
+    EXPECT_EQ(screenPixel(10, 10), red);
+    EXPECT_EQ(screenPixel(29, 19), red);
+    EXPECT_EQ(screenPixel(9, 10), green);
+    EXPECT_EQ(screenPixel(30, 19), green);
+    EXPECT_EQ(screenPixel(2, 2), green);
+
+    // A picture larger than the window is centred too, its excess clipped.
+    Bitmap large(60, 50, 24, green);
+    large.setPixel(10, 10, red);  // lands on client (0, 0): offset (40 - 60) / 2, (30 - 50) / 2
+    window->setPicture(large, red);
+    UpdateWindow(hwndOf(*window));
+    EXPECT_TRUE(test::pumpUntil([&] { return screenPixel(0, 0) == red && screenPixel(1, 1) == green; }, 1000));
+}
+
+TEST_F(Win32WindowTest, TrayIconAddModifyRemove) {
+    auto icon = platform.createTrayIcon(1);
+    Bitmap picture(32, 32, 24, 0x000080FF);
+    for (int i = 0; i < 32; ++i) picture.setPixel(i, i, 0x00000066);
+    EXPECT_TRUE(icon->add(picture, "Caps Lock"));
+    EXPECT_TRUE(icon->modify(picture, std::string(300, 'h')));  // a hint longer than the shell keeps
+    EXPECT_TRUE(icon->remove());
+    EXPECT_FALSE(icon->modify(picture, "gone"));
+}
+
+}  // namespace
+}  // namespace norvi::win32

@@ -1,0 +1,69 @@
+// Helpers for the tests of the Windows platform layer.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/win32/handles.h"
+#include "platform/win32/wide.h"
+
+namespace norvi::win32::test {
+
+// A fresh folder below the temporary folder, removed with its files afterwards.
+class TempFolder {
+public:
+    explicit TempFolder(const std::string& name) {
+        wchar_t temp[MAX_PATH + 1] = {};
+        GetTempPathW(MAX_PATH + 1, temp);
+        path_ = narrow(temp) + "norvi-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(counter()++) + " " + name;
+        CreateDirectoryW(widen(path_).c_str(), nullptr);
+    }
+    ~TempFolder() { removeTree(widen(path_)); }
+    const std::string& path() const { return path_; }
+
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+private:
+    static int& counter() {
+        static int n = 0;
+        return n;
+    }
+    static void removeTree(const std::wstring& folder) {
+        WIN32_FIND_DATAW data{};
+        const UniqueFind find(FindFirstFileW((folder + L"\\*").c_str(), &data));
+        if (find) {
+            do {
+                const std::wstring name = data.cFileName;
+                if (name == L"." || name == L"..") continue;
+                const std::wstring child = folder + L"\\" + name;
+                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                    removeTree(child);
+                else
+                    DeleteFileW(child.c_str());
+            } while (FindNextFileW(find.get(), &data));
+        }
+        RemoveDirectoryW(folder.c_str());
+    }
+    std::string path_;
+};
+
+// Lets the GUI thread's messages run until done() holds or the time is up.
+template <typename Done>
+bool pumpUntil(Done done, int timeoutMilliseconds) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeoutMilliseconds);
+    for (;;) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (done()) return true;
+        if (GetTickCount64() >= end) return false;
+        Sleep(10);
+    }
+}
+
+}  // namespace norvi::win32::test
