@@ -20,24 +20,8 @@ std::span<const BasicTwin> basicTwins() { return kBasicTwins; }
 
 void Tfcolors::wireBasicPage() {
     // The two indicators exclude each other; both may be off.
-    cbText.onClick = [this] {
-        PopupMenu& menu = p_.mainform->menu;
-        menu.DOD.setChecked(cbText.checked());
-        if (cbText.checked()) {
-            menu.Dop.setChecked(false);
-            cbIcon.setChecked(false);
-        }
-        menuCommands.Btextual();
-    };
-    cbIcon.onClick = [this] {
-        PopupMenu& menu = p_.mainform->menu;
-        menu.Dop.setChecked(cbIcon.checked());
-        if (cbIcon.checked()) {
-            menu.DOD.setChecked(false);
-            cbText.setChecked(false);
-        }
-        menuCommands.bIconic();
-    };
+    cbText.onClick = [this] { indicatorBoxClick(cbText, cbIcon, &PopupMenu::DOD, &PopupMenu::Dop, &MenuCommands::Btextual); };
+    cbIcon.onClick = [this] { indicatorBoxClick(cbIcon, cbText, &PopupMenu::Dop, &PopupMenu::DOD, &MenuCommands::bIconic); };
     cbKeepDisplayed.onClick = [this] {
         p_.mainform->menu.mfTimer.setChecked(cbKeepDisplayed.checked());
         cbTimer.setChecked(cbKeepDisplayed.checked());
@@ -50,6 +34,17 @@ void Tfcolors::wireBasicPage() {
             (menuCommands.*twin.followUp)();
         };
     }
+}
+
+void Tfcolors::indicatorBoxClick(ui::CheckBox& box, ui::CheckBox& otherBox, ui::MenuItem PopupMenu::*item,
+                                 ui::MenuItem PopupMenu::*otherItem, void (MenuCommands::*followUp)()) {
+    PopupMenu& menu = p_.mainform->menu;
+    (menu.*item).setChecked(box.checked());
+    if (box.checked()) {
+        (menu.*otherItem).setChecked(false);
+        otherBox.setChecked(false);
+    }
+    (menuCommands.*followUp)();
 }
 
 }  // namespace norvi

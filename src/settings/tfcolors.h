@@ -11,6 +11,7 @@
 #include "settings/colour_picker.h"
 #include "settings/font_list.h"
 #include "tray/menu_commands.h"
+#include "tray/popup_menu.h"
 #include "ui/widgets.h"
 
 namespace norvi {
@@ -154,6 +155,8 @@ public:
 private:
     void wireHandlers();
     void wireBasicPage();
+    void indicatorBoxClick(ui::CheckBox& box, ui::CheckBox& otherBox, ui::MenuItem PopupMenu::*item,
+                           ui::MenuItem PopupMenu::*otherItem, void (MenuCommands::*followUp)());
     void wireWatermarkPage();
     void wireSoundsPage();
     void showModal();

@@ -55,24 +55,20 @@ void MenuCommands::Setcolors1Click() {
 
 void MenuCommands::dodClick() {
     PopupMenu& m = p_.mainform->menu;
-    if (m.DOD.checked()) {
-        m.Dop.setChecked(false);
-        p_.fcolors->cbText.setChecked(true);
-    } else {
-        p_.fcolors->cbText.setChecked(false);
-    }
+    indicatorChosen(m.DOD, m.Dop, p_.fcolors->cbText);
     Btextual();
 }
 
 void MenuCommands::DopClick() {
     PopupMenu& m = p_.mainform->menu;
-    if (m.Dop.checked()) {
-        m.DOD.setChecked(false);
-        p_.fcolors->cbIcon.setChecked(true);
-    } else {
-        p_.fcolors->cbIcon.setChecked(false);
-    }
+    indicatorChosen(m.Dop, m.DOD, p_.fcolors->cbIcon);
     bIconic();
+}
+
+void MenuCommands::indicatorChosen(ui::MenuItem& chosen, ui::MenuItem& other, ui::CheckBox& twin) {
+    // The indicators exclude each other; both may be off.
+    if (chosen.checked()) other.setChecked(false);
+    twin.setChecked(chosen.checked());
 }
 
 void MenuCommands::mfTimerClick() {

@@ -8,6 +8,10 @@
 namespace norvi {
 
 class Program;
+namespace ui {
+class CheckBox;
+class MenuItem;
+}  // namespace ui
 
 constexpr const char* kWebsiteUrl = "https://www.norvi.app/";
 constexpr const char* kUserGuideUrl = "https://www.norvi.app/UserGuide/Norvi90.pdf";
@@ -53,6 +57,7 @@ public:
     MenuCommands& operator=(const MenuCommands&) = delete;
 
 private:
+    void indicatorChosen(ui::MenuItem& chosen, ui::MenuItem& other, ui::CheckBox& twin);
     void save();
     Program& p_;
 };
