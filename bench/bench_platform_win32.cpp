@@ -14,12 +14,11 @@ public:
     std::string name() const override { return "Win32 platform"; }
     bool setPrimarySize(Size) override { return false; }  // the display is what it is
     std::uint64_t privateBytes() override {
-        PROCESS_MEMORY_COUNTERS_EX counters{};
+        PROCESS_MEMORY_COUNTERS counters{};
         counters.cb = sizeof counters;
-        if (!K32GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                                     sizeof counters))
-            return 0;
-        return counters.PrivateUsage;
+        if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return 0;
+        // The committed private memory; Wine fills this field where it leaves PrivateUsage 0.
+        return counters.PagefileUsage;
     }
 
 private:

@@ -58,7 +58,7 @@ void run() {
     std::printf("Norvi watermark benchmark on the %s\n", bench->name().c_str());
     const std::uint64_t beforeStart = bench->privateBytes();
     Program program(platform);
-    program.start();
+    std::printf("start-up of the whole program: %.0f ms\n", millisecondsOf([&] { program.start(); }));
     program.mainform->Timer1->setEnabled(false);  // no poll: only the benchmark draws
     TfloatTXT& watermark = *program.floatTXT;
     EventLoop& loop = platform.loop();
