@@ -26,8 +26,9 @@ fi
 xvfb_pid=""
 stop_xvfb() {
   if [ -n "$xvfb_pid" ]; then
-    # Wine's own processes of this prefix hold the display: let them end first.
-    wineserver -w 2>/dev/null
+    # Wine's own processes of this prefix hold the display: let them end first (a program
+    # that does not end is not worth hanging the test run for).
+    timeout 30 wineserver -w 2>/dev/null
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
   fi
@@ -63,6 +64,9 @@ mkdir -p "$(dirname "$WINEPREFIX")"
   if [ ! -f "$WINEPREFIX/.norvi-ready" ]; then
     rm -rf "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1
+    # A crash prints its backtrace and ends the program: no dialog waiting for a click.
+    "$wine_binary" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.norvi-ready"
   fi

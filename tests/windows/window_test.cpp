@@ -105,13 +105,30 @@ TEST_F(Win32WindowTest, MessagesReachTheCallbacks) {
     window->onClose = [&] { seen.push_back("close"); };
     window->onMouseMove = [&](Point) { throw std::runtime_error("must not cross the window procedure"); };
 
+    window->onMouseWheel = [&](int delta, Point p) {
+        seen.push_back("wheel" + std::to_string(delta) + "@" + std::to_string(p.x) + "," + std::to_string(p.y));
+    };
+    window->onKeyDown = [&](int vk, KeyModifiers) { seen.push_back("key" + std::to_string(vk)); };
+    window->onChar = [&](char32_t c) { seen.push_back("char" + std::to_string(static_cast<unsigned>(c))); };
+    window->onCaptureLost = [&] { seen.push_back("capture lost"); };
+
     // Client coordinates may be negative (a pointer left of the window while captured).
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, 7));
     SendMessageW(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 7));
     SendMessageW(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(110, 120));
     SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
+    // The wheel comes in screen coordinates, one notch towards the user.
+    SendMessageW(hwnd, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(150, 130));
+    SendMessageW(hwnd, WM_KEYDOWN, VK_LEFT, 0);
+    // U+1F514 arrives as two halves and goes on as one character.
+    SendMessageW(hwnd, WM_CHAR, 0xD83D, 0);
+    SendMessageW(hwnd, WM_CHAR, 0xDD14, 0);
+    SendMessageW(hwnd, WM_CHAR, 8, 0);
+    window->setCapture(true);
+    window->setCapture(false);
     window->close();
-    EXPECT_EQ(seen, (std::vector<std::string>{"down0@-5,7", "double", "menu@10,20", "close"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"down0@-5,7", "double", "menu@10,20", "wheel-120@50,30", "key37",
+                                              "char128276", "char8", "capture lost", "close"}));
     EXPECT_TRUE(IsWindow(hwnd));  // closing is the program's decision, not the window's
 }
 

@@ -157,7 +157,37 @@ LRESULT Win32Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
         fire(onMouseUp, MouseButton::Middle, clientPoint(lParam));
         return 0;
     case WM_MOUSEMOVE:
-        fire(onMouseMove, clientPoint(lParam));
+        mouseMoved(window, lParam);
+        return 0;
+    case WM_MOUSELEAVE:
+        trackingLeave_ = false;
+        fire(onMouseLeave);
+        return 0;
+    case WM_MOUSEWHEEL: {
+        POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};  // the wheel reports the screen
+        ScreenToClient(window, &p);
+        fire(onMouseWheel, static_cast<int>(GET_WHEEL_DELTA_WPARAM(wParam)), Point{p.x, p.y});
+        return 0;
+    }
+    case WM_KEYDOWN:
+        if (onKeyDown) {
+            const KeyModifiers modifiers{GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0,
+                                         GetKeyState(VK_MENU) < 0};
+            onKeyDown(static_cast<int>(wParam), modifiers);
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        character(static_cast<wchar_t>(wParam));
+        return 0;
+    case WM_SETFOCUS:
+        fire(onFocusGained);
+        return 0;
+    case WM_KILLFOCUS:
+        fire(onFocusLost);
+        return 0;
+    case WM_CAPTURECHANGED:
+        fire(onCaptureLost);
         return 0;
     case WM_LBUTTONDBLCLK:
         fire(onDoubleClick, clientPoint(lParam));
@@ -198,6 +228,31 @@ void Win32Window::positionChanging(WINDOWPOS& position) {
     onPositionChanging(proposed);
     position.x = proposed.left;
     position.y = proposed.top;
+}
+
+void Win32Window::mouseMoved(HWND window, LPARAM lParam) {
+    if (!trackingLeave_) {
+        TRACKMOUSEEVENT track{};
+        track.cbSize = sizeof track;
+        track.dwFlags = TME_LEAVE;
+        track.hwndTrack = window;
+        trackingLeave_ = TrackMouseEvent(&track) != 0;
+    }
+    fire(onMouseMove, clientPoint(lParam));
+}
+
+void Win32Window::character(wchar_t unit) {
+    if (unit >= 0xD800 && unit < 0xDC00) {
+        highSurrogate_ = unit;
+        return;
+    }
+    char32_t codePoint = unit;
+    if (unit >= 0xDC00 && unit < 0xE000) {
+        if (!highSurrogate_) return;  // half a character: nothing to hand on
+        codePoint = 0x10000 + ((static_cast<char32_t>(highSurrogate_) - 0xD800) << 10) + (unit - 0xDC00);
+    }
+    highSurrogate_ = 0;
+    fire(onChar, codePoint);
 }
 
 void Win32Window::paint(HWND window) {

@@ -42,11 +42,15 @@ private:
     LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void paint(HWND window);
     void positionChanging(WINDOWPOS& position);
+    void mouseMoved(HWND window, LPARAM lParam);
+    void character(wchar_t unit);
 
     WindowCreateArgs args_;
     UniqueWindow window_;
     Bitmap picture_;
     Colour pictureBackground_ = 0;
+    bool trackingLeave_ = false;   // asked to hear when the pointer leaves
+    wchar_t highSurrogate_ = 0;    // first half of a character typed as a surrogate pair
 };
 
 }  // namespace norvi::win32

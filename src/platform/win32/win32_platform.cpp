@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/desktop.h"
+#include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
 #include "platform/win32/files.h"
 #include "platform/win32/graphics.h"
@@ -30,6 +31,7 @@ struct Win32Platform::Parts {
     Win32Shell shell;
     Win32Version version;
     Win32Desktop desktop;
+    Win32Dialogs dialogs{desktop.applicationWindow()};
 };
 
 namespace {
@@ -61,6 +63,7 @@ Resources& Win32Platform::resources() { return parts_->resources; }
 Shell& Win32Platform::shell() { return parts_->shell; }
 Version& Win32Platform::version() { return parts_->version; }
 Desktop& Win32Platform::desktop() { return parts_->desktop; }
+Dialogs& Win32Platform::dialogs() { return parts_->dialogs; }
 
 std::unique_ptr<NativeWindow> Win32Platform::createWindow(const WindowCreateArgs& args) {
     return Win32Window::create(args, parts_->desktop.applicationWindow());

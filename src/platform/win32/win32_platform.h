@@ -26,6 +26,7 @@ public:
     Shell& shell() override;
     Version& version() override;
     Desktop& desktop() override;
+    Dialogs& dialogs() override;
     std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) override;
     std::unique_ptr<TrayIcon> createTrayIcon(int id) override;
 

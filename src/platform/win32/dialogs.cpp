@@ -1,0 +1,77 @@
+#include "platform/win32/dialogs.h"
+
+#include <commdlg.h>
+
+#include "platform/win32/wide.h"
+
+namespace norvi::win32 {
+
+namespace {
+
+// The chooser has no "empty" slot; it shows white in a slot nobody has filled.
+constexpr COLORREF kEmptySlot = 0x00FFFFFF;
+// Room for a long path: the dialog fails rather than cut one.
+constexpr DWORD kPathBuffer = 32768;
+
+}  // namespace
+
+std::optional<ColourChoice> Win32Dialogs::chooseColour(Colour initial, const CustomColours& customColours) {
+    COLORREF slots[16];
+    for (std::size_t i = 0; i < 16; ++i) slots[i] = customColours[i].value_or(kEmptySlot) & 0x00FFFFFF;
+    CHOOSECOLORW request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner_;
+    request.rgbResult = initial & 0x00FFFFFF;
+    request.lpCustColors = slots;
+    request.Flags = CC_FULLOPEN | CC_SOLIDCOLOR | CC_ANYCOLOR | CC_SHOWHELP | CC_RGBINIT;
+    if (!ChooseColorW(&request)) return std::nullopt;
+    ColourChoice choice;
+    choice.colour = request.rgbResult & 0x00FFFFFF;
+    for (std::size_t i = 0; i < 16; ++i) {
+        // A slot that was empty and still shows the placeholder stays empty.
+        const bool untouched = !customColours[i] && slots[i] == kEmptySlot;
+        if (!untouched) choice.customColours[i] = slots[i] & 0x00FFFFFF;
+    }
+    return choice;
+}
+
+std::wstring fileDialogFilter(const std::string& filter) {
+    std::wstring parts = widen(filter);
+    for (wchar_t& c : parts)
+        if (c == L'|') c = L'\0';
+    parts.push_back(L'\0');
+    parts.push_back(L'\0');
+    return parts;
+}
+
+std::optional<std::string> Win32Dialogs::openFile(const std::string& filter) {
+    const std::wstring filterParts = fileDialogFilter(filter);
+    std::wstring path(kPathBuffer, L'\0');
+    OPENFILENAMEW request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner_;
+    request.lpstrFilter = filterParts.c_str();
+    request.nFilterIndex = 1;
+    request.lpstrFile = path.data();
+    request.nMaxFile = kPathBuffer;
+    request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+    if (!GetOpenFileNameW(&request)) return std::nullopt;
+    return narrow(path.c_str());
+}
+
+void Win32Dialogs::runModal(const std::function<bool()>& done) {
+    MSG msg;
+    while (!done()) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // The application is quitting: the outer loop must still see the request.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        if (got < 0) return;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+}  // namespace norvi::win32
