@@ -10,6 +10,7 @@
 #include "watermark/placement.h"
 #include "watermark/text_colours.h"
 #include "watermark/text_picture.h"
+#include "windows_fixture.h"
 
 namespace norvi::win32 {
 namespace {
@@ -18,32 +19,8 @@ constexpr Colour kRed = 0x000000FF;
 constexpr Colour kCyan = 0x00FFFF00;  // the inverse of red
 constexpr Colour kHollowRim = 0x00ABB5BC;
 
-struct Box {
-    int left, top, right, bottom;
-    bool empty() const { return right <= left; }
-};
-
-// The smallest box around the pixels for which pick holds.
-template <typename Pick>
-Box boxWhere(const Bitmap& b, Pick pick) {
-    Box box{b.width(), b.height(), -1, -1};
-    for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x)
-            if (pick(b.pixel(x, y))) {
-                box.left = std::min(box.left, x);
-                box.top = std::min(box.top, y);
-                box.right = std::max(box.right, x + 1);
-                box.bottom = std::max(box.bottom, y + 1);
-            }
-    return box;
-}
-
-int count(const Bitmap& b, Colour c) {
-    int n = 0;
-    for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x) n += b.pixel(x, y) == c;
-    return n;
-}
+using test::boxWhere;
+using test::countOf;
 
 class WatermarkGdi : public ::testing::Test {
 protected:
@@ -67,11 +44,11 @@ TEST_F(WatermarkGdi, LetterAtCapsOnHasBodyRimAndKeyColourElsewhere) {
     const TextPicture t = composeText(platform.graphics(), letterA(kRed));
     const Bitmap& b = t.picture;
     ASSERT_EQ(b.width(), 400);
-    EXPECT_GT(count(b, kRed), 200) << "solid body pixels in the chosen colour";
-    EXPECT_GT(count(b, kCyan), 50) << "a rim in the inverse colour";
-    const Box body = boxWhere(b, [](Colour c) { return c == kRed; });
-    const Box rim = boxWhere(b, [](Colour c) { return c == kCyan; });
-    const Box ink = boxWhere(b, [](Colour c) { return c != kKeyColour; });
+    EXPECT_GT(countOf(b, kRed), 200) << "solid body pixels in the chosen colour";
+    EXPECT_GT(countOf(b, kCyan), 50) << "a rim in the inverse colour";
+    const test::PixelBox body = boxWhere(b, [](Colour c) { return c == kRed; });
+    const test::PixelBox rim = boxWhere(b, [](Colour c) { return c == kCyan; });
+    const test::PixelBox ink = boxWhere(b, [](Colour c) { return c != kKeyColour; });
     ASSERT_FALSE(body.empty());
     // The rim sticks out around the body on every side.
     EXPECT_LT(rim.left, body.left);
@@ -100,7 +77,7 @@ TEST_F(WatermarkGdi, HollowCodeLeavesTheBodyInTheKeyColour) {
             }
     ASSERT_GT(bodyPixels, 200);
     EXPECT_EQ(seeThrough, bodyPixels) << "every body pixel is the key colour";
-    EXPECT_GT(count(hollow, kHollowRim), 50) << "only the rim shows";
+    EXPECT_GT(countOf(hollow, kHollowRim), 50) << "only the rim shows";
 }
 
 TEST_F(WatermarkGdi, FitShrinksTooWideTextOnTheRealEngine) {
@@ -123,14 +100,14 @@ TEST_F(WatermarkGdi, FontThatDoesNotExistIsSubstitutedAndDrawn) {
     r.face = "No Such Font \xE2\x80\x94 Norvi";
     const TextPicture t = composeText(platform.graphics(), r);
     EXPECT_GT(t.extent.width, 0);
-    EXPECT_GT(count(t.picture, kRed), 100);
+    EXPECT_GT(countOf(t.picture, kRed), 100);
 }
 
 TEST_F(WatermarkGdi, EmptyTextGivesAKeyColourPicture) {
     TextRequest r = letterA(kRed);
     r.text = "";
     const Bitmap b = composeText(platform.graphics(), r).picture;
-    EXPECT_EQ(count(b, kKeyColour), b.width() * b.height());
+    EXPECT_EQ(countOf(b, kKeyColour), b.width() * b.height());
 }
 
 TEST_F(WatermarkGdi, SampleFirstInkIsBelowTheCellTopForArial) {

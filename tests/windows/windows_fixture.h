@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
+#include "platform/bitmap.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
 
@@ -64,6 +66,34 @@ bool pumpUntil(Done done, int timeoutMilliseconds) {
         if (GetTickCount64() >= end) return false;
         Sleep(10);
     }
+}
+
+// The smallest box around the pixels of a picture whose colour satisfies pick; empty
+// (right <= left) when there is none.
+struct PixelBox {
+    int left, top, right, bottom;
+    bool empty() const { return right <= left; }
+};
+template <typename Pick>
+PixelBox boxWhere(const Bitmap& b, Pick pick) {
+    PixelBox box{b.width(), b.height(), -1, -1};
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x)
+            if (pick(b.pixel(x, y))) {
+                box.left = std::min(box.left, x);
+                box.top = std::min(box.top, y);
+                box.right = std::max(box.right, x + 1);
+                box.bottom = std::max(box.bottom, y + 1);
+            }
+    return box;
+}
+
+// How many pixels have exactly colour c.
+inline int countOf(const Bitmap& b, Colour c) {
+    int n = 0;
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x) n += b.pixel(x, y) == c;
+    return n;
 }
 
 }  // namespace norvi::win32::test
