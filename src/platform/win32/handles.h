@@ -38,59 +38,32 @@ private:
     Type handle_ = Traits::invalid();
 };
 
-struct FileTraits {
-    using Type = HANDLE;
-    static Type invalid() { return INVALID_HANDLE_VALUE; }
-    static void close(Type h) { CloseHandle(h); }
-};
-struct FindTraits {
-    using Type = HANDLE;
-    static Type invalid() { return INVALID_HANDLE_VALUE; }
-    static void close(Type h) { FindClose(h); }
-};
-struct RegistryKeyTraits {
-    using Type = HKEY;
-    static Type invalid() { return nullptr; }
-    static void close(Type h) { RegCloseKey(h); }
-};
-struct WindowTraits {
-    using Type = HWND;
-    static Type invalid() { return nullptr; }
-    static void close(Type h) { DestroyWindow(h); }
-};
-template <typename T>
-struct GdiObjectTraits {
+// Handles whose "none" is nullptr, and those (files, searches) whose "none" is
+// INVALID_HANDLE_VALUE; Close is the function that gives the handle back.
+template <typename T, auto Close>
+struct NullTraits {
     using Type = T;
     static Type invalid() { return nullptr; }
-    static void close(Type h) { DeleteObject(h); }
+    static void close(Type h) { Close(h); }
 };
-struct MemoryDcTraits {
-    using Type = HDC;
-    static Type invalid() { return nullptr; }
-    static void close(Type h) { DeleteDC(h); }
-};
-struct IconTraits {
-    using Type = HICON;
-    static Type invalid() { return nullptr; }
-    static void close(Type h) { DestroyIcon(h); }
-};
-struct ImageListTraits {
-    using Type = HIMAGELIST;
-    static Type invalid() { return nullptr; }
-    static void close(Type h) { ImageList_Destroy(h); }
+template <auto Close>
+struct InvalidValueTraits {
+    using Type = HANDLE;
+    static Type invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(Type h) { Close(h); }
 };
 
-using UniqueFile = UniqueHandle<FileTraits>;
-using UniqueFind = UniqueHandle<FindTraits>;
-using UniqueKey = UniqueHandle<RegistryKeyTraits>;
-using UniqueWindow = UniqueHandle<WindowTraits>;
-using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
-using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using UniqueRegion = UniqueHandle<GdiObjectTraits<HRGN>>;
-using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using UniqueMemoryDc = UniqueHandle<MemoryDcTraits>;
-using UniqueIcon = UniqueHandle<IconTraits>;
-using UniqueImageList = UniqueHandle<ImageListTraits>;
+using UniqueFile = UniqueHandle<InvalidValueTraits<&CloseHandle>>;
+using UniqueFind = UniqueHandle<InvalidValueTraits<&FindClose>>;
+using UniqueKey = UniqueHandle<NullTraits<HKEY, &RegCloseKey>>;
+using UniqueWindow = UniqueHandle<NullTraits<HWND, &DestroyWindow>>;
+using UniqueFont = UniqueHandle<NullTraits<HFONT, &DeleteObject>>;
+using UniqueBitmap = UniqueHandle<NullTraits<HBITMAP, &DeleteObject>>;
+using UniqueRegion = UniqueHandle<NullTraits<HRGN, &DeleteObject>>;
+using UniqueBrush = UniqueHandle<NullTraits<HBRUSH, &DeleteObject>>;
+using UniqueMemoryDc = UniqueHandle<NullTraits<HDC, &DeleteDC>>;
+using UniqueIcon = UniqueHandle<NullTraits<HICON, &DestroyIcon>>;
+using UniqueImageList = UniqueHandle<NullTraits<HIMAGELIST, &ImageList_Destroy>>;
 
 // A GDI object selected into a device context for one scope; the previous one comes back.
 class ScopedSelect {
