@@ -170,5 +170,35 @@ TEST_F(Win32WindowTest, TrayIconAddModifyRemove) {
     EXPECT_FALSE(icon->modify(picture, "gone"));
 }
 
+// The shell's broadcast after a restart reaches the hidden application window.
+TEST_F(Win32WindowTest, TaskbarCreatedRunsTheHandlers) {
+    int calls = 0;
+    platform.desktop().onTaskbarCreated([&] { ++calls; });
+    const HWND application = reinterpret_cast<HWND>(platform.applicationWindow());
+    EXPECT_EQ(GetWindowLongPtrW(application, GWL_STYLE) & WS_VISIBLE, 0);
+    SendMessageW(application, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    EXPECT_EQ(calls, 1);
+}
+
+TEST_F(Win32WindowTest, ScreenGeometryIsConsistent) {
+    Screen& screen = platform.screen();
+    const Size primary = screen.primarySize();
+    ASSERT_GT(primary.width, 0);
+    ASSERT_GT(primary.height, 0);
+    const Rect work = screen.workArea();
+    EXPECT_GE(work.left, 0);
+    EXPECT_GE(work.top, 0);
+    EXPECT_LE(work.right, primary.width);
+    EXPECT_LE(work.bottom, primary.height);
+    EXPECT_GT(work.width(), 0);
+    EXPECT_EQ(screen.workAreaAt(Rect::fromSize(10, 10, 100, 100)), work);
+    const auto displays = screen.displays();
+    ASSERT_FALSE(displays.empty());
+    EXPECT_NE(std::find(displays.begin(), displays.end(), Rect::fromSize(0, 0, primary.width, primary.height)),
+              displays.end());
+    EXPECT_GT(screen.logicalDpiY(), 0);
+    EXPECT_GT(screen.doubleClickTimeMilliseconds(), 0);
+}
+
 }  // namespace
 }  // namespace norvi::win32

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include <cwchar>
+#include <algorithm>
 
 #include "platform/win32/dib.h"
 #include "platform/win32/wide.h"
@@ -60,7 +60,8 @@ bool Win32TrayIcon::notify(DWORD command, const Bitmap& picture, const std::stri
     data.uCallbackMessage = kCallbackMessage;
     data.hIcon = icon.get();
     const std::wstring tip = widen(hint);
-    wcsncpy(data.szTip, tip.c_str(), std::size(data.szTip) - 1);
+    // The shell keeps 127 characters of a hint; the rest is cut.
+    std::copy_n(tip.c_str(), std::min(tip.size(), std::size(data.szTip) - 1), data.szTip);
     const bool done = Shell_NotifyIconW(command, &data) != FALSE;
     // The shell copies the icon; ours must live until it is replaced.
     if (done) icon_ = std::move(icon);
