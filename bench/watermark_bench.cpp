@@ -59,6 +59,7 @@ void run() {
     const std::uint64_t beforeStart = bench->privateBytes();
     Program program(platform);
     std::printf("start-up of the whole program: %.0f ms\n", millisecondsOf([&] { program.start(); }));
+    const std::uint64_t justStarted = bench->privateBytes();
     program.mainform->Timer1->setEnabled(false);  // no poll: only the benchmark draws
     TfloatTXT& watermark = *program.floatTXT;
     EventLoop& loop = platform.loop();
@@ -113,7 +114,7 @@ void run() {
     const auto kib = [&](std::uint64_t bytes) { return static_cast<unsigned long long>(bytes / 1024); };
     watermark.BrisiSliko();
     loop.processMessages();
-    const std::uint64_t started = bench->privateBytes();
+    const std::uint64_t baseline = bench->privateBytes();
     program.dispatcher.zagonNapisa(code::kCapsOn, "A");
     loop.processMessages();
     const std::uint64_t afterCue = bench->privateBytes();
@@ -128,10 +129,10 @@ void run() {
     watermark.BrisiSliko();
     loop.processMessages();
     const std::uint64_t afterThousandWiped = bench->privateBytes();
-    std::printf("\nmemory (%s): before start %llu KiB, started %llu KiB, after a cue %llu KiB, after the wipe %llu KiB,\n"
-                "    after 1000 more cues %llu KiB, wiped again %llu KiB\n",
-                bench->name().c_str(), kib(beforeStart), kib(started), kib(afterCue), kib(afterWipe),
-                kib(afterThousand), kib(afterThousandWiped));
+    std::printf("\nmemory (%s), KiB: before start %llu, just started %llu, after the timings and a wipe %llu,\n"
+                "    after a cue %llu, after its wipe %llu, after 1000 more cues %llu, wiped again %llu\n",
+                bench->name().c_str(), kib(beforeStart), kib(justStarted), kib(baseline), kib(afterCue),
+                kib(afterWipe), kib(afterThousand), kib(afterThousandWiped));
 }
 
 }  // namespace
