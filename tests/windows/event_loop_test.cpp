@@ -43,6 +43,23 @@ TEST(Win32EventLoop, TimersTickWhileMessagesRunAndStopWhenDisabled) {
     EXPECT_EQ(ticks, stopped);
 }
 
+TEST(Win32EventLoop, ATimerSlowerThanItsIntervalTicksOncePerCall) {
+    Win32EventLoop loop;
+    auto timer = loop.createTimer(10);
+    int ticks = 0;
+    timer->onTick = [&] {
+        ++ticks;
+        loop.sleep(25);  // due again before it returns
+        if (ticks >= 20) timer->setEnabled(false);  // ends the test even if the loop does not
+    };
+    timer->setEnabled(true);
+    loop.sleep(30);
+    loop.processMessages();
+    EXPECT_EQ(ticks, 1);
+    loop.processMessages();
+    EXPECT_EQ(ticks, 2);
+}
+
 TEST(Win32EventLoop, RunEndsWithTheQuitCodeAndATimerMayDestroyItself) {
     Win32EventLoop loop;
     std::unique_ptr<Timer> timer = loop.createTimer(10);

@@ -1,6 +1,7 @@
 #include "platform/win32/event_loop.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace norvi::win32 {
 
@@ -57,13 +58,21 @@ std::unique_ptr<Timer> Win32EventLoop::createTimer(int intervalMilliseconds) {
 }
 
 void Win32EventLoop::processMessages() {
+    // Each timer ticks at most once per call: a handler slower than its timer's interval
+    // would otherwise keep this loop busy for ever. A second tick stays queued for later.
+    std::vector<UINT_PTR> ticked;
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        // A quit request is left for run(), which ends on it.
+        if (msg.message == WM_QUIT) return;
+        const bool ownTimer = msg.message == WM_TIMER && msg.hwnd == window_.handle();
+        if (ownTimer && std::find(ticked.begin(), ticked.end(), msg.wParam) != ticked.end()) return;
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return;
         if (msg.message == WM_QUIT) {
-            // Leave it for run(), which ends on it.
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        if (msg.message == WM_TIMER && msg.hwnd == window_.handle()) ticked.push_back(msg.wParam);
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
