@@ -2,37 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/graphics.h"
+#include "windows_fixture.h"
 
 namespace norvi::win32 {
 namespace {
 
 constexpr Colour kKey = 0x00544A43;
 constexpr Colour kRed = 0x000000FF;
-
-struct Box {
-    int left, top, right, bottom;
-};
-
-// The smallest box around the pixels that are not the fill colour.
-Box inkOf(const Bitmap& b, Colour fill) {
-    Box box{b.width(), b.height(), -1, -1};
-    for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x)
-            if (b.pixel(x, y) != fill) {
-                box.left = std::min(box.left, x);
-                box.top = std::min(box.top, y);
-                box.right = std::max(box.right, x + 1);
-                box.bottom = std::max(box.bottom, y + 1);
-            }
-    return box;
-}
-
-int count(const Bitmap& b, Colour c) {
-    int n = 0;
-    for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x) n += b.pixel(x, y) == c;
-    return n;
-}
 
 const FontSpec kArial40{"Arial", 40, false, 1};
 
@@ -63,8 +39,8 @@ TEST_P(TextDrawing, InkInsideTheCellAndNothingOutside) {
     const TextDraw draw{50, 30, kRed};
     graphics.drawText(picture, kArial40, "A", {&draw, 1});
 
-    EXPECT_GT(count(picture, kRed), 50) << "no solid red glyph";
-    const Box ink = inkOf(picture, kKey);
+    EXPECT_GT(test::countOf(picture, kRed), 50) << "no solid red glyph";
+    const test::PixelBox ink = test::boxWhere(picture, [](Colour c) { return c != kKey; });
     EXPECT_GE(ink.left, 50);
     EXPECT_GE(ink.top, 30);
     EXPECT_LE(ink.right, 50 + cell.width);
@@ -84,8 +60,8 @@ TEST(Win32Graphics, SeveralDrawsInOrderAndClippedAtTheEdges) {
     const TextDraw draws[] = {{-10, -10, kRed}, {90, 50, kRed}, {91, 51, blue}};
     graphics.drawText(picture, kArial40, "W", draws);
 
-    EXPECT_GT(count(picture, kRed), 0);  // the draw partly outside the picture still shows
-    EXPECT_GT(count(picture, blue), 0);  // the later draw lies over the earlier one
+    EXPECT_GT(test::countOf(picture, kRed), 0);  // the draw partly outside the picture still shows
+    EXPECT_GT(test::countOf(picture, blue), 0);  // the later draw lies over the earlier one
     bool alphaKept = true;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x) alphaKept &= picture.row(y)[x * 4 + 3] == 0x7F;
