@@ -8,7 +8,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64
-  xvfb x11-utils imagemagick sox
+  xvfb x11-utils imagemagick sox fonts-liberation
 )
 
 missing=()

@@ -239,9 +239,14 @@ void Config::loadDialogSettings() {
         }
     } catch (...) {
     }
+    dialogSettingsLoaded_ = true;
 }
 
 void Config::SaveSettings() {
+    // A close that arrives while start-up is still creating the windows: the dialog's
+    // controls do not hold the user's settings yet, and writing them would replace the file
+    // with defaults.
+    if (!p_.fcolors || !dialogSettingsLoaded_) return;
     try {
         // A Run key that cannot be written must not cost the user the rest of the settings.
         syncRunValue(p_.platform, p_.mainform->menu.Load.checked());

@@ -23,8 +23,11 @@ public:
     void SaveSettings();
 
     std::string path() const;
+    // True once the settings dialog has read its part of the file (whatever it found).
+    bool dialogSettingsLoaded() const { return dialogSettingsLoaded_; }
 
 private:
+    bool dialogSettingsLoaded_ = false;
     int readInt(const char* section, const char* key, int fallback);
     std::string readText(const char* section, const char* key, const char* fallback);
     Program& p_;

@@ -1,6 +1,7 @@
 #include "floating/tmainform.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 #include "app/program.h"
@@ -19,6 +20,8 @@ Tmainform::Tmainform(Program& program) : p_(program) {
     args.layered = true;
     args.dropShadow = true;
     window = pf.createWindow(args);
+    // Without its main window Norvi cannot run at all (no display, no desktop session).
+    if (!window) throw std::runtime_error("the floating indicator window cannot be created");
     window->onClose = [this] { FormClose(); };
     window->onActivate = [this] { FormActivate(); };
     wireMouse();

@@ -193,9 +193,52 @@ COLORREF Screenshot::at(int x, int y) const {
 }
 
 Screenshot captureScreen() {
+    return captureRect({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+}
+
+int countColour(const Screenshot& shot, COLORREF colour) {
+    int n = 0;
+    for (int y = 0; y < shot.height; ++y)
+        for (int x = 0; x < shot.width; ++x)
+            if (shot.at(x, y) == colour) ++n;
+    return n;
+}
+
+void mouseMoveTo(int x, int y) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = static_cast<LONG>((x * 65535LL) / (GetSystemMetrics(SM_CXSCREEN) - 1));
+    in.mi.dy = static_cast<LONG>((y * 65535LL) / (GetSystemMetrics(SM_CYSCREEN) - 1));
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof in);
+}
+
+void mouseButton(bool down) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof in);
+}
+
+bool writeConfig(const std::string& text) {
+    CreateDirectoryW(dataFolder().c_str(), nullptr);
+    return writeFile(dataFolder() + L"\\norvi.cfg", text);
+}
+
+HWND startNorvi(NorviProcess& norvi) {
+    if (!norvi.start()) return nullptr;
+    return waitForWindow(L"Tmainform", norvi.id(), 20000);
+}
+
+std::optional<DWORD> closeNorvi(NorviProcess& norvi, HWND main) {
+    closeWindow(main);
+    return norvi.waitExit(15000);
+}
+
+Screenshot captureRect(const RECT& r) {
     Screenshot s;
-    s.width = GetSystemMetrics(SM_CXSCREEN);
-    s.height = GetSystemMetrics(SM_CYSCREEN);
+    s.width = r.right - r.left;
+    s.height = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC mem = CreateCompatibleDC(screen);
     BITMAPINFO bi{};
@@ -207,7 +250,7 @@ Screenshot captureScreen() {
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, s.width, s.height, screen, 0, 0, SRCCOPY);
+    BitBlt(mem, 0, 0, s.width, s.height, screen, r.left, r.top, SRCCOPY);
     GdiFlush();
     s.pixels.assign(static_cast<unsigned char*>(bits), static_cast<unsigned char*>(bits) + static_cast<size_t>(s.width) * s.height * 4);
     SelectObject(mem, old);

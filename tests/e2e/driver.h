@@ -62,6 +62,20 @@ struct Screenshot {
     COLORREF at(int x, int y) const;
 };
 Screenshot captureScreen();
+// Only a rectangle of the screen (cheaper; for timing loops). Pixel (0, 0) is its corner.
+Screenshot captureRect(const RECT& r);
+// How many pixels of the shot have exactly this colour.
+int countColour(const Screenshot& shot, COLORREF colour);
+// Moves the pointer to (x, y) on the screen, in absolute SendInput coordinates.
+void mouseMoveTo(int x, int y);
+void mouseButton(bool down);
+// Writes the Norvi configuration file the next start will read (the data folder is made).
+bool writeConfig(const std::string& text);
+// Starts Norvi and waits for its floating window; nullptr when it did not come.
+HWND startNorvi(NorviProcess& norvi);
+// Closes Norvi the way "Exit" does and waits for it to end; its exit code or nothing.
+std::optional<DWORD> closeNorvi(NorviProcess& norvi, HWND main);
+
 // Saves a screenshot as a BMP file in the artefact folder; returns its path.
 std::wstring saveScreenshot(const Screenshot& shot, const std::wstring& name);
 

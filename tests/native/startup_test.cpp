@@ -76,3 +76,27 @@ TEST_F(Startup, APollDuringStartUpGivesNoCue) {
 
 }  // namespace
 }  // namespace norvi::test
+
+namespace norvi::test {
+namespace {
+
+TEST_F(Startup, ACloseDuringStartUpNeitherCrashesNorOverwritesTheFile) {
+    const std::string stored = "[Config]\r\nleft=400\r\n[ConfigSD]\r\nedclon=mine\r\n";
+    writeConfig(stored);
+    // The user closes the floating window while the later windows are still being created.
+    bool closed = false;
+    pf.clock.onProcessMessages = [&] {
+        if (!closed && program && program->mainform && program->mainform->window) {
+            closed = true;
+            program->mainform->close();
+        }
+    };
+    start();
+    pf.clock.onProcessMessages = nullptr;
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(pf.clock.quitRequested());
+    EXPECT_EQ(configText(), stored);
+}
+
+}  // namespace
+}  // namespace norvi::test
