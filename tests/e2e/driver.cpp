@@ -227,7 +227,10 @@ bool writeConfig(const std::string& text) {
 
 HWND startNorvi(NorviProcess& norvi) {
     if (!norvi.start()) return nullptr;
-    return waitForWindow(L"Tmainform", norvi.id(), 20000);
+    HWND main = waitForWindow(L"Tmainform", norvi.id(), 20000);
+    // The watermark window is created last; the final start-up step follows at once.
+    if (main && waitForWindow(L"TfloatTXT", norvi.id(), 20000)) Sleep(500);
+    return main;
 }
 
 std::optional<DWORD> closeNorvi(NorviProcess& norvi, HWND main) {

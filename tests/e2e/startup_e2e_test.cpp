@@ -36,8 +36,7 @@ protected:
 
 TEST_F(StartupE2E, FirstStartCreatesTheDataFolderAndACloseWritesTheDefaults) {
     e2e::NorviProcess norvi;
-    ASSERT_TRUE(norvi.start());
-    HWND main = e2e::waitForWindow(L"Tmainform", norvi.id(), 20000);
+    HWND main = e2e::startNorvi(norvi);
     ASSERT_NE(main, nullptr) << "the floating indicator window appears";
     EXPECT_TRUE(IsWindowVisible(main));
     EXPECT_NE(GetFileAttributesW(e2e::dataFolder().c_str()), INVALID_FILE_ATTRIBUTES);
@@ -71,8 +70,7 @@ TEST_F(StartupE2E, ADataFolderThatCannotBeMadeStillRunsAndExitsCleanly) {
     // A plain file where the folder should be: the folder cannot be created, nothing can be saved.
     ASSERT_TRUE(e2e::writeFile(e2e::dataFolder(), "not a folder"));
     e2e::NorviProcess norvi;
-    ASSERT_TRUE(norvi.start());
-    HWND main = e2e::waitForWindow(L"Tmainform", norvi.id(), 20000);
+    HWND main = e2e::startNorvi(norvi);
     ASSERT_NE(main, nullptr);
     e2e::closeWindow(main);
     const auto code = norvi.waitExit(15000);
@@ -82,11 +80,9 @@ TEST_F(StartupE2E, ADataFolderThatCannotBeMadeStillRunsAndExitsCleanly) {
 }
 
 TEST_F(StartupE2E, StoredSettingsAreUsedAndKeptByTheNextSave) {
-    CreateDirectoryW(e2e::dataFolder().c_str(), nullptr);
-    ASSERT_TRUE(e2e::writeFile(config(), "[Config]\r\nleft=400\r\ntop=-1\r\nmystery=42\r\n[Mine]\r\nkeep=yes\r\n"));
+    ASSERT_TRUE(e2e::writeConfig("[Config]\r\nleft=400\r\ntop=-1\r\nmystery=42\r\n[Mine]\r\nkeep=yes\r\n"));
     e2e::NorviProcess norvi;
-    ASSERT_TRUE(norvi.start());
-    HWND main = e2e::waitForWindow(L"Tmainform", norvi.id(), 20000);
+    HWND main = e2e::startNorvi(norvi);
     ASSERT_NE(main, nullptr);
     RECT r{};
     ASSERT_TRUE(e2e::waitUntil(5000, [&] { return GetWindowRect(main, &r) && r.left == 400; }));
@@ -103,8 +99,7 @@ TEST_F(StartupE2E, StoredSettingsAreUsedAndKeptByTheNextSave) {
 TEST_F(StartupE2E, TheFloatingCapsCellFollowsCapsLock) {
     e2e::setLock(VK_CAPITAL, false);
     e2e::NorviProcess norvi;
-    ASSERT_TRUE(norvi.start());
-    HWND main = e2e::waitForWindow(L"Tmainform", norvi.id(), 20000);
+    HWND main = e2e::startNorvi(norvi);
     ASSERT_NE(main, nullptr);
     RECT r{};
     GetWindowRect(main, &r);
