@@ -23,5 +23,5 @@ rss=$(awk '/VmRSS/ {print $2}' /proc/"$pid"/status)
 private=$(awk '/^Private/ {s += $2} END {print s}' /proc/"$pid"/smaps_rollup 2>/dev/null || echo "?")
 echo "idle CPU: $(( (after - before) * 1000 / ticks )) ms of CPU time in ${seconds} s ($(awk -v t=$((after-before)) -v s="$seconds" -v k="$ticks" 'BEGIN{printf "%.3f", 100*t/k/s}') %)"
 echo "memory: resident ${rss} KiB, private ${private} KiB (Wine process, includes Wine's own libraries)"
-tools/wine-run.sh build/windows/tests/e2e/norvi-driver.exe close Tmainform || kill "$pid"
+tools/wine-run.sh "${NORVI_DRIVER:-build/windows/tests/e2e/norvi-driver.exe}" close Tmainform || kill "$pid"
 wait || true
