@@ -59,18 +59,18 @@ TEST_F(WatermarkE2E, CapsLockShowsTheTextInTheMiddleThenTheTimeoutWipesIt) {
     e2e::saveScreenshot(e2e::captureScreen(), L"watermark-wiped");
 }
 
-TEST_F(WatermarkE2E, KeyPressToPixelsLatency) {
-    // A measurement over repeated presses, reported, not judged.
+// A measurement, not a test: run it by hand with --gtest_also_run_disabled_tests
+// --gtest_filter=*Latency*. Presses are 400 ms apart, since the poll cannot see a lock
+// toggled twice within one interval.
+TEST_F(WatermarkE2E, DISABLED_KeyPressToPixelsLatency) {
     std::vector<ULONGLONG> samples;
-    for (int i = 0; i < 10; ++i) {
-        const bool on = i % 2 == 0;
+    for (int i = 0; i < 20; ++i) {
         const ULONGLONG pressed = GetTickCount64();
         e2e::pressKey(VK_CAPITAL);
-        if (on) {
-            if (!e2e::waitUntil(1000, [&] { return bodyPixels() > 500; })) continue;
-            samples.push_back(GetTickCount64() - pressed);
-        }
+        if (e2e::waitUntil(1000, [&] { return bodyPixels() > 500; })) samples.push_back(GetTickCount64() - pressed);
         e2e::waitUntil(2500, [&] { return bodyPixels() == 0; });
+        e2e::pressKey(VK_CAPITAL);
+        Sleep(400);
     }
     ASSERT_FALSE(samples.empty());
     std::sort(samples.begin(), samples.end());
