@@ -193,7 +193,9 @@ void Config::loadDialogSettings() {
         if (readInt(kConfigSD, key, fallback) == 1) box.setChecked(true);
     };
     try {
-        d.Panel5.setColour(readColour(kConfig, "IconColor", 0x00C0C0C0));
+        // The key colour would make every icon invisible; the page never stores it either.
+        const Colour icon = readColour(kConfig, "IconColor", 0x00C0C0C0);
+        d.Panel5.setColour(icon == kKeyColour ? kNearKeyIconColour : icon);
         d.Edit8.setText(readText(kConfig, "Ctxt8", "ABC"));
         d.Edit6.setText(readText(kConfig, "Ctxt6", "abc"));
         d.Edit9.setText(readText(kConfig, "Ctxt9", "7"));

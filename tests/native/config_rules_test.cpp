@@ -180,3 +180,14 @@ TEST_F(ProgramTest, RoundZeroAppliesTheRoundedShapeAgain) {
 
 }  // namespace
 }  // namespace norvi::test
+
+namespace norvi::test {
+namespace {
+
+TEST_F(ProgramTest, AStoredIconColourEqualToTheKeyColourStaysVisible) {
+    writeConfig("[Config]\r\nIconColor=5524035\r\n");
+    EXPECT_EQ(start().fcolors->Panel5.colour(), 0x00544A42u);
+}
+
+}  // namespace
+}  // namespace norvi::test
