@@ -210,6 +210,7 @@ public:
     virtual void setRoundRegion(int width, int height, int ellipseWidth, int ellipseHeight) = 0;
     virtual bool isTopmost() = 0;
     virtual void makeTopmost() = 0;    // HWND_TOPMOST, no move, no size
+    virtual void makeNotTopmost() = 0; // HWND_NOTOPMOST, no move, no size
     virtual void bringToFront() = 0;   // HWND_TOP, no move, no size
     virtual void setPicture(const Bitmap& picture, Colour pictureBackground) = 0;
     virtual void startSystemMove() = 0;  // ReleaseCapture + WM_SYSCOMMAND 0xF012
@@ -222,6 +223,9 @@ public:
     std::function<void(Point)> onDoubleClick;
     std::function<void(Point)> onContextMenu;  // right click
     std::function<void()> onActivate;
+    // Also on activation, when the window losing it was another of this program's (a
+    // dialog coming back from its own sub-dialog), not another program's.
+    std::function<void()> onActivateFromOwnWindow;
     std::function<void(Rect&)> onPositionChanging;  // may adjust the new bounds
     std::function<void()> onClose;
 

@@ -1,6 +1,7 @@
 #include "settings/tfcolors.h"
 
 #include "app/program.h"
+#include "settings/window/settings_window.h"
 #include "watermark/placement.h"
 
 namespace norvi {
@@ -52,8 +53,20 @@ void Tfcolors::FormCreate() {
     menuCommands.wire();
     p_.mainform->openSettings = [this] { Setcolors1Click(); };
     p_.tray.barvajIkone();
+    createNativeWindow();
     Timer1->setEnabled(true);
     p_.mainform->Timer1->setEnabled(true);
+}
+
+void Tfcolors::createNativeWindow() {
+    nativeWindow = SettingsWindow::create(p_, *this);
+    SettingsWindow* window = nativeWindow.get();
+    if (!window) return;
+    onShowWindow = [window](Point at) { window->showAt(at); };
+    onHideWindow = [window] { window->hide(); };
+    onBringToFront = [window] { window->bringToFront(); };
+    onTopmostChanged = [window](bool topmost) { window->setTopmost(topmost); };
+    reportError = [window](const std::string& message) { window->showError(message); };
 }
 
 }  // namespace norvi

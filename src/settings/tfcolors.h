@@ -17,6 +17,7 @@
 namespace norvi {
 
 class Program;
+class SettingsWindow;
 
 constexpr int kSettingsWidth = 1075;
 constexpr int kSettingsHeight = 750;
@@ -148,12 +149,16 @@ public:
     std::function<std::optional<std::string>()> findSoundFile;
     // The one error the dialog reports to the user: a "color.cld" it cannot use.
     std::function<void(const std::string& message)> reportError;
+    // The dialog's own window, which fills the window hooks above; none when the system
+    // refused it. Declared after the models, so it goes before them.
+    std::shared_ptr<SettingsWindow> nativeWindow;
 
     Tfcolors(const Tfcolors&) = delete;
     Tfcolors& operator=(const Tfcolors&) = delete;
 
 private:
     void wireHandlers();
+    void createNativeWindow();
     void wireBasicPage();
     void indicatorBoxClick(ui::CheckBox& box, ui::CheckBox& otherBox, ui::MenuItem PopupMenu::*item,
                            ui::MenuItem PopupMenu::*otherItem, void (MenuCommands::*followUp)());

@@ -262,6 +262,7 @@ public:
     void setRoundRegion(int w, int h, int ew, int eh) override;
     bool isTopmost() override { return topmost; }
     void makeTopmost() override { topmost = true; ++makeTopmostCalls; }
+    void makeNotTopmost() override { topmost = false; }
     void bringToFront() override { ++bringToFrontCalls; }
     void setPicture(const Bitmap& p, Colour background) override;
     // Like ReleaseCapture before the system's move loop: a held capture ends.

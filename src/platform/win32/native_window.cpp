@@ -94,6 +94,10 @@ bool Win32Window::isTopmost() { return (GetWindowLongPtrW(window_.get(), GWL_EXS
 
 void Win32Window::makeTopmost() { SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
+void Win32Window::makeNotTopmost() {
+    SetWindowPos(window_.get(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Win32Window::bringToFront() { SetWindowPos(window_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
 
 void Win32Window::setPicture(const Bitmap& picture, Colour pictureBackground) {
@@ -201,7 +205,14 @@ LRESULT Win32Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
         return 0;
     }
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE) fire(onActivate);
+        if (LOWORD(wParam) != WA_INACTIVE) {
+            fire(onActivate);
+            // lParam: the window losing the activation, when the system names one.
+            DWORD process = 0;
+            const HWND previous = reinterpret_cast<HWND>(lParam);
+            if (previous && GetWindowThreadProcessId(previous, &process) && process == GetCurrentProcessId())
+                fire(onActivateFromOwnWindow);
+        }
         break;
     case WM_WINDOWPOSCHANGING:
         positionChanging(*reinterpret_cast<WINDOWPOS*>(lParam));

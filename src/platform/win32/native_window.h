@@ -26,6 +26,7 @@ public:
     void setRoundRegion(int width, int height, int ellipseWidth, int ellipseHeight) override;
     bool isTopmost() override;
     void makeTopmost() override;
+    void makeNotTopmost() override;
     void bringToFront() override;
     void setPicture(const Bitmap& picture, Colour pictureBackground) override;
     void startSystemMove() override;

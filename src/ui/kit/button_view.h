@@ -11,7 +11,9 @@
 
 namespace norvi::ui::kit {
 
-enum class ButtonGlyph { None, Close };
+// Drawn symbols for buttons without a caption: the title strip's close button, the
+// scroll-to-top button, and the small picture buttons of a sound slot.
+enum class ButtonGlyph { None, Close, ArrowUp, Play, Folder, Magnifier };
 
 class ButtonView : public View {
 public:
