@@ -37,6 +37,7 @@ void Program::start() {
     fabout->FormCreate();
     fcolors = std::make_unique<Tfcolors>(*this);
     fcolors->FormCreate();
+    fcolors->menuCommands.showAbout = [this] { fabout->show(); };
     fFind = std::make_unique<TfFind>(*this);
     fFind->FormCreate();
     floatTXT = std::make_unique<TfloatTXT>(*this);

@@ -68,6 +68,13 @@ struct DirectoryEntry {
     bool isReparsePoint = false;  // a link or junction
 };
 
+// A folder the sound finder's chooser offers: the desktop, a user folder or a drive.
+struct FolderPlace {
+    std::string name;  // as the user sees it
+    std::string path;
+    int depth = 0;  // 0 for the desktop, 1 for the places shown below it
+};
+
 class Files {
 public:
     virtual ~Files() = default;
@@ -85,6 +92,9 @@ public:
                                const std::function<bool(const DirectoryEntry&)>& onEntry) = 0;
     // Full path of the running program file.
     virtual std::string programPath() = 0;
+    // The desktop, then the user's Documents, Music and Downloads folders, then the root of
+    // each drive; a folder the system cannot name is left out.
+    virtual std::vector<FolderPlace> folderPlaces() = 0;
 };
 
 // One key of an INI-style profile file, with the Windows profile functions' behaviour:

@@ -66,6 +66,7 @@ public:
     std::optional<std::string> readFile(const std::string&) override { return std::nullopt; }
     bool writeFile(const std::string&, std::string_view) override { return false; }
     std::string programPath() override { return {}; }
+    std::vector<FolderPlace> folderPlaces() override { return {}; }
 };
 
 class FinderSearchTest : public ::testing::Test {

@@ -89,12 +89,18 @@ public:
     bool listDirectory(const std::string& folder,
                        const std::function<bool(const DirectoryEntry&)>& onEntry) override;
     std::string programPath() override { return program; }
+    std::vector<FolderPlace> folderPlaces() override { return places; }
 
     std::string localAppData = "C:\\Users\\Tester\\AppData\\Local";
     std::string program = "C:\\Program Files\\Norvi\\norvi.exe";
     std::map<std::string, std::string, NoCaseLess> files;
     std::map<std::string, bool, NoCaseLess> directories;  // value: read-only
     bool failCreateDirectory = false;
+    std::vector<FolderPlace> places{{"Desktop", "C:\\Users\\Tester\\Desktop", 0},
+                                    {"Documents", "C:\\Users\\Tester\\Documents", 1},
+                                    {"Music", "C:\\Users\\Tester\\Music", 1},
+                                    {"Downloads", "C:\\Users\\Tester\\Downloads", 1},
+                                    {"C:\\", "C:\\", 1}};
 
 private:
     bool parentWritable(const std::string& path);

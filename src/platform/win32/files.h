@@ -16,6 +16,7 @@ public:
     bool listDirectory(const std::string& folder,
                        const std::function<bool(const DirectoryEntry&)>& onEntry) override;
     std::string programPath() override;
+    std::vector<FolderPlace> folderPlaces() override;  // folder_places.cpp
 };
 
 // The same, on UTF-16 paths, for the other Windows parts of the platform.

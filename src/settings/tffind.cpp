@@ -1,0 +1,106 @@
+#include "settings/tffind.h"
+
+#include "app/program.h"
+#include "settings/finder/finder_window.h"
+#include "ui/kit/virtual_keys.h"
+
+namespace norvi {
+
+TfFind::TfFind(Program& program)
+    : p_(program), search_(program.platform.files(), program.platform.loop()) {}
+
+TfFind::~TfFind() = default;
+
+void TfFind::FormCreate() {
+    window_ = FinderWindow::create(p_.platform, st);
+    search_.onStart = [this] {
+        st.setText("");
+        if (window_) window_->ListBox1->clear();
+    };
+    search_.onFound = [this](const std::string& path) {
+        if (window_) window_->ListBox1->add(path);
+    };
+    if (window_) wire();
+    if (p_.fcolors) p_.fcolors->findSoundFile = [this] { return chooseFile(); };
+}
+
+void TfFind::wire() {
+    FinderWindow& w = *window_;
+    std::vector<FolderPlace> places;
+    try {
+        places = p_.platform.files().folderPlaces();
+    } catch (...) {
+    }
+    w.Scb->setPlaces(std::move(places));
+    w.Scb->setSelected(0);  // the desktop, the root of the choice
+    w.findButton->onClick = [this] { SpeedButton1Click(); };
+    w.playButton->onClick = [this] { SpeedButton2Click(); };
+    w.ListBox1->onSelect = [this](int) { ListBox1Click(); };
+    w.ListBox1->onDoubleClick = [this](int) { ListBox1DblClick(); };
+    w.okButton->onClick = [this] { BitBtn1Click(); };
+    w.cancelButton->onClick = [this] { BitBtn2Click(); };
+    w.form().onBackgroundPress = [this](MouseButton button, Point) {
+        if (button == MouseButton::Left) window_->native().startSystemMove();
+    };
+    w.form().onUnusedKey = [this](int key, KeyModifiers) {
+        if (key == ui::kit::kVkReturn) BitBtn1Click();
+        if (key == ui::kit::kVkEscape) BitBtn2Click();
+    };
+    w.native().onClose = [this] { BitBtn2Click(); };
+}
+
+DialogResult TfFind::showModal() {
+    if (!window_) return DialogResult::Cancel;
+    if (visible_) {
+        window_->native().bringToFront();
+        return DialogResult::Cancel;
+    }
+    modalResult_ = DialogResult::None;
+    window_->centre(p_.platform.screen().primarySize());
+    visible_ = true;
+    window_->native().show();
+    p_.platform.dialogs().runModal([this] { return modalResult_ != DialogResult::None; });
+    // A quit request ends the wait without an answer: that is no choice.
+    if (modalResult_ == DialogResult::None) BitBtn2Click();
+    window_->native().hide();
+    visible_ = false;
+    return modalResult_;
+}
+
+std::optional<std::string> TfFind::chooseFile() {
+    if (showModal() != DialogResult::OK) return std::nullopt;
+    return st.text();
+}
+
+void TfFind::SpeedButton1Click() {
+    if (!window_) return;
+    search_.run(window_->Scb->selectedPath());
+}
+
+void TfFind::ListBox1Click() {
+    if (!window_) return;
+    const int i = window_->ListBox1->selected();
+    if (i >= 0) st.setText(window_->ListBox1->items()[static_cast<std::size_t>(i)]);
+}
+
+void TfFind::ListBox1DblClick() {
+    if (!window_) return;
+    const int i = window_->ListBox1->selected();
+    if (i >= 0) p_.platform.sound().playFile(window_->ListBox1->items()[static_cast<std::size_t>(i)]);
+}
+
+void TfFind::SpeedButton2Click() {
+    if (!st.text().empty()) p_.platform.sound().playFile(st.text());
+}
+
+void TfFind::BitBtn1Click() {
+    modalResult_ = DialogResult::OK;
+    search_.stop();
+}
+
+void TfFind::BitBtn2Click() {
+    search_.stop();
+    modalResult_ = DialogResult::Cancel;
+}
+
+}  // namespace norvi

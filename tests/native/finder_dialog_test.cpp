@@ -1,0 +1,279 @@
+// The sound finder dialog on the fake platform: its window, the search through its
+// controls, listening, OK and Cancel (also in the middle of a search), and what it keeps
+// between openings.
+#include "fixture.h"
+#include "settings/finder/finder_window.h"
+#include "ui/kit/geometry.h"
+#include "ui/kit/virtual_keys.h"
+
+namespace norvi::test {
+namespace {
+
+class FinderDialog : public ProgramTest {
+protected:
+    static constexpr const char* kDesktop = "C:\\Users\\Tester\\Desktop";
+
+    TfFind& finder() { return *program->fFind; }
+    FinderWindow& w() { return *finder().window(); }
+    fake::FakeWindow& native() { return *pf.window("TfFind"); }
+
+    void folder(const std::string& path) { pf.disk.directories[path] = false; }
+    void sound(const std::string& path) { pf.disk.files[path] = "RIFF"; }
+
+    // A user's click in the middle of a view of the finder.
+    void click(const ui::kit::View& v) {
+        const Rect b = v.bounds();
+        const Point p{b.left + b.width() / 2, b.top + b.height() / 2};
+        native().onMouseDown(MouseButton::Left, p);
+        native().onMouseUp(MouseButton::Left, p);
+    }
+    // A click on row `row` of the result list, and a double click there.
+    Point listRow(int row) {
+        const Rect b = w().ListBox1->bounds();
+        return {b.left + 20, b.top + 1 + row * darkTheme().listBox.rowHeight + 5};
+    }
+    void clickRow(int row) {
+        native().onMouseDown(MouseButton::Left, listRow(row));
+        native().onMouseUp(MouseButton::Left, listRow(row));
+    }
+    void doubleClickRow(int row) {
+        clickRow(row);
+        native().onDoubleClick(listRow(row));
+        native().onMouseUp(MouseButton::Left, listRow(row));
+    }
+    // Opens the finder through a find button's hook, doing `whileOpen` in turn.
+    std::optional<std::string> openFinder(std::vector<std::function<void()>> whileOpen) {
+        for (auto& action : whileOpen) pf.prompts.whileModal.push_back(std::move(action));
+        auto answer = program->fcolors->findSoundFile();
+        EXPECT_EQ(pf.prompts.modalsLeftOpen, 0) << "the finder was left open";
+        return answer;
+    }
+    std::vector<std::string> listed() { return w().ListBox1->items(); }
+    const ui::kit::Theme& darkTheme() { return ui::kit::darkTheme(); }
+
+    // A small tree on the desktop, its sounds in several folders and cases.
+    void makeTree() {
+        const std::string d = kDesktop;
+        for (const char* f : {"", "\\b", "\\C", "\\C\\deep", "\\a", "\\.hidden"}) folder(d + f);
+        for (const char* s : {"\\z.wav", "\\b\\Ding.WAV", "\\C\\deep\\chime.wav", "\\a\\Zap.Wav", "\\.hidden\\h.wav",
+                              "\\A.wav", "\\a\\notes.txt", "\\a\\loop.wave", "\\b\\x.wav.txt"})
+            sound(d + s);
+    }
+};
+
+TEST_F(FinderDialog, WindowIsTheBorderlessCentredDialogWithItsControls) {
+    start();
+    fake::FakeWindow& win = native();
+    EXPECT_EQ(win.args.title, "Norvi - find Wav");
+    EXPECT_FALSE(win.isVisible());
+    EXPECT_FALSE(finder().visible());
+    pf.prompts.whileModal.push_back([&] {
+        EXPECT_TRUE(win.isVisible());
+        EXPECT_TRUE(finder().visible());
+        EXPECT_EQ(win.bounds(), Rect::fromSize((1920 - 572) / 2, (1080 - 654) / 2, 572, 654));
+        finder().BitBtn2Click();
+    });
+    EXPECT_EQ(finder().showModal(), DialogResult::Cancel);
+    EXPECT_FALSE(win.isVisible());
+
+    const Bitmap& picture = win.picture;
+    ASSERT_EQ(picture.width(), 572);
+    ASSERT_EQ(picture.height(), 654);
+    EXPECT_EQ(picture.pixel(5, 300), 0x00544A43u) << "background";
+    EXPECT_EQ(picture.pixel(0, 300), darkTheme().colours.buttonBorder) << "single-line border";
+    EXPECT_EQ(picture.pixel(571, 653), darkTheme().colours.buttonBorder);
+    const Rect heading = w().heading->bounds();
+    EXPECT_FALSE(ui::kit::isEmpty(ui::kit::intersection(boxOf(picture, 0x00EEEEEE), heading))) << "the heading's ink";
+    EXPECT_EQ(w().stField->bounds().width(), 507);
+    EXPECT_EQ(w().playButton->size(), (Size{23, 22}));
+    EXPECT_EQ(w().ListBox1->size(), (Size{539, 492}));
+    EXPECT_EQ(w().Scb->bounds().width(), 395);
+    const Rect list = w().ListBox1->bounds();
+    EXPECT_EQ(picture.pixel(list.left + 100, list.top + 100), 0x00FFFFFFu) << "a white list";
+    EXPECT_TRUE(w().stField->readOnly());
+    // Cancel left of OK, both at the bottom right.
+    EXPECT_LT(w().cancelButton->bounds().right, w().okButton->bounds().left);
+    EXPECT_GT(w().okButton->bounds().top, list.bottom);
+    EXPECT_EQ(w().okButton->bounds().right, w().ListBox1->bounds().right);
+}
+
+TEST_F(FinderDialog, FindsTheSoundsOfTheChosenFolderSortedWithoutRegardToCase) {
+    makeTree();
+    start();
+    ASSERT_EQ(w().Scb->selectedPath(), kDesktop) << "the desktop is chosen at first";
+    const auto answer = openFinder({[&] { click(*w().findButton); }, [&] { finder().BitBtn1Click(); }});
+    const std::string d = kDesktop;
+    EXPECT_EQ(listed(), (std::vector<std::string>{d + "\\.hidden\\h.wav", d + "\\A.wav", d + "\\a\\Zap.Wav",
+                                                  d + "\\b\\Ding.WAV", d + "\\C\\deep\\chime.wav", d + "\\z.wav"}));
+    EXPECT_EQ(answer, std::string()) << "OK with nothing chosen gives an empty text";
+}
+
+TEST_F(FinderDialog, TheChooserOffersThePlacesAndSearchesTheOneChosen) {
+    folder("C:\\Users\\Tester\\Music");
+    sound("C:\\Users\\Tester\\Music\\song.wav");
+    makeTree();
+    start();
+    ASSERT_EQ(w().Scb->places().size(), pf.disk.places.size());
+    pf.prompts.whileModal.push_back([&] {
+        click(*w().Scb);
+        ASSERT_TRUE(w().Scb->isOpen());
+        // "Music" is the third place; the open list lies under the box.
+        const Rect b = w().Scb->bounds();
+        const Point row{b.left + 30, b.top + 22 + 1 + 2 * darkTheme().listBox.rowHeight + 4};
+        native().onMouseDown(MouseButton::Left, row);
+        native().onMouseUp(MouseButton::Left, row);
+    });
+    pf.prompts.whileModal.push_back([&] {
+        EXPECT_FALSE(w().Scb->isOpen());
+        EXPECT_EQ(w().Scb->selectedPath(), "C:\\Users\\Tester\\Music");
+        click(*w().findButton);
+    });
+    pf.prompts.whileModal.push_back([&] { finder().BitBtn2Click(); });
+    EXPECT_EQ(openFinder({}), std::nullopt);
+    EXPECT_EQ(listed(), (std::vector<std::string>{"C:\\Users\\Tester\\Music\\song.wav"}));
+}
+
+TEST_F(FinderDialog, AClickChoosesADoubleClickAndThePlayButtonListen) {
+    makeTree();
+    start();
+    const std::string d = kDesktop;
+    std::optional<std::string> answer = openFinder({
+        [&] { click(*w().findButton); },
+        [&] {
+            clickRow(1);
+            EXPECT_EQ(finder().st.text(), d + "\\A.wav");
+            EXPECT_TRUE(pf.audio.played.empty()) << "a click only chooses";
+            doubleClickRow(3);
+            EXPECT_EQ(finder().st.text(), d + "\\b\\Ding.WAV");
+            ASSERT_EQ(pf.audio.played.size(), 1u);
+            EXPECT_EQ(pf.audio.played.back().file, d + "\\b\\Ding.WAV");
+            // A double click below the last entry plays nothing.
+            native().onDoubleClick(listRow(40));
+            native().onMouseUp(MouseButton::Left, listRow(40));
+            EXPECT_EQ(pf.audio.played.size(), 1u);
+            click(*w().playButton);
+            ASSERT_EQ(pf.audio.played.size(), 2u);
+            EXPECT_EQ(pf.audio.played.back().file, d + "\\b\\Ding.WAV");
+        },
+        [&] { click(*w().okButton); },
+    });
+    EXPECT_EQ(answer, d + "\\b\\Ding.WAV");
+}
+
+TEST_F(FinderDialog, CancelDuringASearchStopsItAndClosesWithCancel) {
+    const std::string root = std::string(kDesktop);
+    folder(root);
+    for (int i = 0; i < 30; ++i) {
+        folder(root + "\\f" + std::to_string(i));
+        sound(root + "\\f" + std::to_string(i) + "\\s.wav");
+    }
+    start();
+    std::size_t listedAtCancel = 0;
+    pf.clock.onProcessMessages = [&] {
+        if (listedAtCancel == 0 && listed().size() == 5) {
+            listedAtCancel = listed().size();
+            click(*w().cancelButton);  // the user presses Cancel while the search runs
+        }
+    };
+    const auto answer = openFinder({[&] { click(*w().findButton); }});
+    pf.clock.onProcessMessages = nullptr;
+    EXPECT_EQ(answer, std::nullopt);
+    EXPECT_EQ(finder().modalResult(), DialogResult::Cancel);
+    EXPECT_FALSE(finder().searchActive());
+    EXPECT_EQ(listed().size(), listedAtCancel) << "the search stopped at once";
+    EXPECT_FALSE(native().isVisible());
+}
+
+TEST_F(FinderDialog, OkDuringASearchReturnsTheFileChosenSoFar) {
+    const std::string root = std::string(kDesktop);
+    folder(root);
+    for (int i = 0; i < 30; ++i) {
+        folder(root + "\\f" + std::to_string(i));
+        sound(root + "\\f" + std::to_string(i) + "\\s.wav");
+    }
+    start();
+    bool pressed = false;
+    pf.clock.onProcessMessages = [&] {
+        if (!pressed && listed().size() == 4) {
+            pressed = true;
+            clickRow(0);
+            click(*w().okButton);
+        }
+    };
+    const auto answer = openFinder({[&] { click(*w().findButton); }});
+    pf.clock.onProcessMessages = nullptr;
+    EXPECT_EQ(answer, root + "\\f0\\s.wav");
+    EXPECT_LT(listed().size(), 30u);
+}
+
+TEST_F(FinderDialog, ReopeningShowsTheSameListAndChoiceAndOkGivesTheFileAgain) {
+    makeTree();
+    start();
+    const auto first = openFinder({[&] { click(*w().findButton); }, [&] { clickRow(2); }, [&] { click(*w().okButton); }});
+    const auto list = listed();
+    ASSERT_EQ(list.size(), 6u);
+    const auto again = openFinder({[&] {
+        EXPECT_EQ(listed(), list);
+        EXPECT_EQ(w().ListBox1->selected(), 2);
+        click(*w().okButton);
+    }});
+    EXPECT_EQ(again, first);
+    EXPECT_EQ(again, std::string(kDesktop) + "\\a\\Zap.Wav");
+}
+
+TEST_F(FinderDialog, TheSoundsPageTakesTheChosenFileAndKeepsItsFieldOnAnEmptyChoice) {
+    makeTree();
+    start();
+    Tfcolors& d = *program->fcolors;
+    pf.prompts.whileModal = {[&] { click(*w().findButton); }, [&] { click(*w().okButton); }};
+    d.findSoundClick(1);
+    EXPECT_EQ(d.Edit1.text(), "Default") << "OK with an empty choice changes nothing";
+    pf.prompts.whileModal = {[&] { clickRow(0); }, [&] { click(*w().okButton); }};
+    d.findSoundClick(1);
+    EXPECT_EQ(d.Edit1.text(), std::string(kDesktop) + "\\.hidden\\h.wav");
+    pf.prompts.whileModal = {[&] { clickRow(1); }, [&] { click(*w().cancelButton); }};
+    d.findSoundClick(1);
+    EXPECT_EQ(d.Edit1.text(), std::string(kDesktop) + "\\.hidden\\h.wav") << "Cancel changes nothing";
+}
+
+TEST_F(FinderDialog, WhileShownTheSettingsDialogIsNotTopmostAndASecondOpeningOnlyRaisesIt) {
+    start();
+    Tfcolors& d = *program->fcolors;
+    pf.prompts.whileModal.push_back([&] {
+        d.Timer1Timer();
+        EXPECT_FALSE(d.topmost());
+        const int raised = native().bringToFrontCalls;
+        EXPECT_EQ(finder().showModal(), DialogResult::Cancel);
+        EXPECT_EQ(native().bringToFrontCalls, raised + 1);
+        EXPECT_TRUE(finder().visible()) << "the open finder stays open";
+        click(*w().okButton);
+    });
+    EXPECT_EQ(finder().showModal(), DialogResult::OK);
+    EXPECT_EQ(pf.prompts.modalRuns, 1);
+    d.Timer1Timer();
+    EXPECT_TRUE(d.topmost());
+}
+
+TEST_F(FinderDialog, KeysAndTheWindowsCloseAnswerAndABareBackgroundPressMovesIt) {
+    start();
+    const struct {
+        std::function<void()> act;
+        DialogResult result;
+    } cases[] = {
+        {[&] { native().onKeyDown(ui::kit::kVkReturn, {}); }, DialogResult::OK},
+        {[&] { native().onKeyDown(ui::kit::kVkEscape, {}); }, DialogResult::Cancel},
+        {[&] { native().close(); }, DialogResult::Cancel},
+    };
+    for (const auto& c : cases) {
+        pf.prompts.whileModal.push_back(c.act);
+        EXPECT_EQ(finder().showModal(), c.result);
+    }
+    const int moves = native().systemMoves;
+    native().onMouseDown(MouseButton::Left, {300, 8});
+    EXPECT_EQ(native().systemMoves, moves + 1);
+    clickRow(0);
+    EXPECT_EQ(native().systemMoves, moves + 1) << "a press on the list is no move";
+}
+
+}  // namespace
+}  // namespace norvi::test
