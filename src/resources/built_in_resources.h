@@ -29,6 +29,11 @@ constexpr const char* kNumOnPicture = "Veliki7";
 constexpr const char* kNumOffPicture = "Mali7";
 constexpr const char* kApplicationPicture = "ImageOriginal";
 constexpr const char* kAboutPicture = "AboutPicture";
+// The watermark's four 256x256 icons, named after the watermark window's members.
+constexpr const char* kCapsOnIcon = "slikaCON";
+constexpr const char* kCapsOffIcon = "SlikaCoFF";
+constexpr const char* kNumOnIcon = "slikanon";
+constexpr const char* kNumOffIcon = "slikanoff";
 }  // namespace resource
 
 inline constexpr BuiltInResource kBuiltInResources[] = {
@@ -42,6 +47,10 @@ inline constexpr BuiltInResource kBuiltInResources[] = {
     {resource::kNumOffPicture, kPictureResourceType, "num_off.bmp"},
     {resource::kApplicationPicture, kPictureResourceType, "image_original.bmp"},
     {resource::kAboutPicture, kPictureResourceType, "about.bmp"},
+    {resource::kCapsOnIcon, kPictureResourceType, "icon_caps_on.bmp"},
+    {resource::kCapsOffIcon, kPictureResourceType, "icon_caps_off.bmp"},
+    {resource::kNumOnIcon, kPictureResourceType, "icon_num_on.bmp"},
+    {resource::kNumOffIcon, kPictureResourceType, "icon_num_off.bmp"},
 };
 
 // The program icon (ICON "MAINICON" in artwork.rc) is for the system only: the shell and

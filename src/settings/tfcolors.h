@@ -81,6 +81,7 @@ public:
     ui::Slider sdTimeOut{1000, 10000, 2000};
     ui::CheckBox cbTimer{"Keep Last Displayed Visible"};
     ui::Panel Panel5{"", 0x00C0C0C0};  // icon colour
+    Bitmap ImagebARVA;  // the icon preview: a copy of the Caps-on icon, shown stretched to 81x81
     std::string fontSizeLabel, opacityLabel, timeOutLabel;
 
     // Text colour buttons XiButton10 .. XiButton13 (Caps on, Caps off, Num on, Num off).

@@ -10,7 +10,10 @@ constexpr int kFormTimeout = 3000;  // the form's own interval, replaced at crea
 }
 
 TfloatTXT::TfloatTXT(Program& program) : p_(program) {}
-TfloatTXT::~TfloatTXT() = default;
+TfloatTXT::~TfloatTXT() {
+    // The settings dialog outlives this window; its recolouring hook must not reach it.
+    if (p_.fcolors) p_.fcolors->recolourWatermarkIcons = nullptr;
+}
 
 void TfloatTXT::FormCreate() {
     Platform& pf = p_.platform;
@@ -35,6 +38,18 @@ void TfloatTXT::FormCreate() {
         };
         applyTimeout(p_.fcolors->sdTimeOut.position());
         applyOpacity(p_.fcolors->floatOpa.position());
+        p_.fcolors->recolourWatermarkIcons = [this](Colour c) {
+            try {
+                recolourIcons(c);
+            } catch (...) {
+            }
+        };
+        try {
+            naloziImage();
+        } catch (...) {
+        }
+        // Until the dialog first recolours it, the preview shows the icon as stored.
+        p_.fcolors->ImagebARVA = slikaCON;
         if (p_.mainform->menu.DOD.checked()) p_.dispatcher.StartNiZagon();
         if (p_.mainform->menu.Dop.checked()) p_.dispatcher.StartNiZagon();
     } catch (...) {

@@ -38,6 +38,12 @@ public:
     // Sends the visible watermark to the next display of the system's list.
     void xiNextMonitorClick();
 
+    // Loads the four source images and prepares their recoloured working images (iconImages).
+    void naloziImage();
+    // Paints the working images in the icon colour and gives the settings page's preview a
+    // copy of the Caps-on one.
+    void recolourIcons(Colour iconColour);
+
     void applyOpacity(int value);
     void applyTimeout(int milliseconds);
 
@@ -48,6 +54,8 @@ public:
     std::unique_ptr<NativeWindow> window;
     // The blank picture shown for a moment when the timeout wipes the watermark.
     const Bitmap Image1{16, 16, 32, kKeyColour};
+    // The built-in icon pictures as stored (Caps on, Caps off, Num on, Num off); never changed.
+    Bitmap slikaCON, SlikaCoFF, slikanon, slikanoff;
 
     TfloatTXT(const TfloatTXT&) = delete;
     TfloatTXT& operator=(const TfloatTXT&) = delete;

@@ -1,8 +1,10 @@
 // State the watermark parts and the settings page share for the whole run.
 #pragma once
 
+#include <array>
 #include <string>
 
+#include "platform/bitmap.h"
 #include "platform/types.h"
 
 namespace norvi {
@@ -18,6 +20,8 @@ struct WatermarkState {
     int textTopOffset = 25;
     int monitorIndex = 0;
     std::string SelectedFont = "Arial";
+    // The icons in the icon colour on the key colour, 24-bit (Caps on, Caps off, Num on, Num off).
+    std::array<Bitmap, 4> iconImages;
 };
 
 }  // namespace norvi

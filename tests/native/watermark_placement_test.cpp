@@ -143,7 +143,8 @@ TEST_F(WatermarkPlacement, IconCanvasCoincidesWithTheWorkArea) {
     EXPECT_EQ(w.bounds(), (Rect{0, 0, 1920, 1040}));
     EXPECT_EQ(w.picture.width(), 1920);
     EXPECT_EQ(w.picture.height(), 1040);
-    EXPECT_EQ(pixelsOtherThan(w.picture, kKeyColour), 0) << "no icon images yet: nothing shows";
+    // The Caps-on icon's frame (columns 12-244, rows 10-244) at the middle anchor (832, 412).
+    EXPECT_EQ(boxOf(w.picture, 0x00C0C0C0), (Rect{832 + 12, 412 + 10, 832 + 245, 412 + 245}));
 }
 
 class NextDisplay : public ProgramTest {

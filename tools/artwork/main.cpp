@@ -17,6 +17,7 @@
 #include "resources/bmp_image.h"
 #include "resources/built_in_resources.h"
 #include "tray_glyphs.h"
+#include "watermark_icons.h"
 
 namespace {
 
@@ -60,6 +61,11 @@ const std::map<std::string, std::function<Bytes()>>& makers() {
         {resource::kApplicationPicture,
          [] { return bmp(artwork::flatten(artwork::drawKeycap(32, 1), kTrayTransparent), 8); }},
         {resource::kAboutPicture, [] { return bmp(artwork::flatten(artwork::drawKeycap(48, 4), kDialogFace), 24); }},
+        // The watermark icons are kept in 24 bits, the format Norvi recolours them in.
+        {resource::kCapsOnIcon, [] { return bmp(artwork::capsOnIcon(), 24); }},
+        {resource::kCapsOffIcon, [] { return bmp(artwork::capsOffIcon(), 24); }},
+        {resource::kNumOnIcon, [] { return bmp(artwork::numOnIcon(), 24); }},
+        {resource::kNumOffIcon, [] { return bmp(artwork::numOffIcon(), 24); }},
     };
     return m;
 }
