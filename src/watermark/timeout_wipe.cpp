@@ -26,8 +26,10 @@ void TfloatTXT::TimerTXTTimer() {
 }
 
 void TfloatTXT::BrisiSliko() {
-    const Size screen = p_.platform.screen().primarySize();
-    showOnSurface(Bitmap(screen.width, screen.height, 32, kKeyColour));
+    // The surface shows the key colour wherever a picture does not reach, so the small blank
+    // looks exactly like a screen-sized one, and an idle Norvi does not hold a full-screen
+    // picture (8 MB at 1920x1080, 33 MB at 3840x2160) between cues.
+    showOnSurface(Image1);
 }
 
 }  // namespace norvi
