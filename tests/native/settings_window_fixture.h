@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "fixture.h"
 #include "settings/window/settings_window.h"
@@ -46,6 +47,18 @@ protected:
         ViewType* found = nullptr;
         std::function<void(ui::kit::View&)> walk = [&](ui::kit::View& v) {
             if (auto* typed = dynamic_cast<ViewType*>(&v); typed && &typed->model() == &model) found = typed;
+            for (const auto& child : v.children()) walk(*child);
+        };
+        walk(sw().form().root());
+        return found;
+    }
+
+    // Every view of the given kind that satisfies pick, in tree order.
+    template <class ViewType, class Pick>
+    std::vector<ViewType*> viewsWhere(const Pick& pick) {
+        std::vector<ViewType*> found;
+        std::function<void(ui::kit::View&)> walk = [&](ui::kit::View& v) {
+            if (auto* typed = dynamic_cast<ViewType*>(&v); typed && pick(*typed)) found.push_back(typed);
             for (const auto& child : v.children()) walk(*child);
         };
         walk(sw().form().root());

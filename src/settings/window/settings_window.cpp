@@ -5,8 +5,11 @@
 #include "app/program.h"
 #include "settings/tfcolors.h"
 #include "settings/window/basic_page_view.h"
+#include "settings/window/floating_page_view.h"
+#include "settings/window/sounds_page_view.h"
 #include "settings/window/settings_styles.h"
 #include "settings/window/simple_views.h"
+#include "settings/window/watermark_page_view.h"
 #include "ui/kit/button_view.h"
 #include "ui/kit/edit_view.h"
 #include "ui/kit/label_view.h"
@@ -24,7 +27,6 @@ using ui::kit::Theme;
 
 constexpr const char* kTabCaptions[kSettingsPageCount] = {"   Basic   ", "   Watermark indicator   ",
                                                           "   Floating indicator   ", "   Sounds   "};
-constexpr int kWatermarkContentHeight = 1100;
 
 // The frame, top to bottom: title strip, page area, bottom bar.
 struct FrameLayout {
@@ -111,8 +113,11 @@ void SettingsWindow::buildFrame() {
         page->setBounds(f.pageArea);
         pages_[static_cast<std::size_t>(i)] = page;
     }
-    watermarkScroll_->setContentHeight(kWatermarkContentHeight);
+    watermarkScroll_->setContentHeight(kWatermarkPageHeight);
     buildBasicPage(*pages_[0], context);
+    buildWatermarkPage(*watermarkScroll_, context);
+    buildFloatingPage(*pages_[2], context);
+    buildSoundsPage(*pages_[3], context);
 
     tabs_ = &form.add<ui::kit::TabStripView>(std::vector<std::string>(std::begin(kTabCaptions), std::end(kTabCaptions)),
                                              theme.tabStrip);

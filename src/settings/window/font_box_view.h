@@ -1,0 +1,34 @@
+// The Watermark page's font list as a drop-down: a field showing the selected face with
+// an arrow; a click opens the list of installed faces below it, and a pick there is the
+// user's choice (FontList::choose, which runs the page's change action).
+#pragma once
+
+#include "settings/font_list.h"
+#include "ui/kit/list_box_view.h"
+#include "ui/kit/styles.h"
+#include "ui/kit/view.h"
+
+namespace norvi {
+
+class FontBoxView : public ui::kit::View {
+public:
+    FontBoxView(FontList& fonts, const ui::kit::EditStyle& style) : fonts_(fonts), style_(style) {}
+
+    // The drop-down: a sibling added after every other view of the page, so that it
+    // paints over them. It starts hidden.
+    void attachList(ui::kit::ListBoxView& list, int height);
+    bool open() const { return list_ && list_->visible(); }
+    void setOpen(bool open);
+
+    void paint(ui::kit::Painter& p) override;
+    bool takesMouseAt(Point) const override { return true; }
+    void mouseDown(MouseButton button, Point p) override;
+
+private:
+    FontList& fonts_;
+    ui::kit::EditStyle style_;
+    ui::kit::ListBoxView* list_ = nullptr;
+    int listHeight_ = 0;
+};
+
+}  // namespace norvi
