@@ -7,6 +7,7 @@
 #include "app/program.h"
 #include "floating/floating_layout.h"
 #include "floating/strip_painter.h"
+#include "tray/popup_menu_display.h"
 
 namespace norvi {
 
@@ -35,6 +36,7 @@ Tmainform::Tmainform(Program& program) : p_(program) {
     Ctabla.setWidth(75);
     for (ui::Panel* panel : {&Ctabla, &Split, &NTABLA}) panel->onChanged = [this] { repaint(); };
     menu.Exit1.onClick = [this] { close(); };
+    showPopupMenu = [this](Point at) { showSharedPopupMenu(p_, at); };
     p_.tray.create();
     setOpacity(255);
 }

@@ -37,8 +37,8 @@ public:
     void Timer2Timer();
 
     // Opens the settings dialog (modal: returns once it has closed) and shows the shared
-    // popup menu at a screen point. The settings dialog and the menu fill the hooks; until
-    // then these do nothing.
+    // popup menu at a screen point. The settings dialog fills openSettings (until then it
+    // does nothing); showPopupMenu starts as the shared menu's display.
     void Setcolors1Click();
     void popupMenuAt(Point screen);
     std::function<void()> openSettings;

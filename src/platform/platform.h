@@ -330,6 +330,30 @@ public:
     virtual void runModal(const std::function<bool()>& done) = 0;
 };
 
+// ---- popup menus ----------------------------------------------------------------------
+
+// One line of a popup menu, top to bottom as given.
+struct PopupMenuEntry {
+    enum class Kind { Command, Check, Separator };
+    std::string caption;
+    Kind kind = Kind::Command;
+    bool checked = false;    // a check item's mark
+    bool isDefault = false;  // the menu's default item
+    bool enabled = true;
+    friend bool operator==(const PopupMenuEntry&, const PopupMenuEntry&) = default;
+};
+
+class Menus {
+public:
+    virtual ~Menus() = default;
+    // Shows a popup menu of every entry in Norvi's flat style at a screen point, owned by
+    // owner (one of Norvi's windows), and returns once it has closed: the index of the
+    // chosen entry, nothing when the user closed it without a choice. Timers and the other
+    // windows keep working meanwhile; nothing of the choice has run yet.
+    virtual std::optional<int> showPopupMenu(const std::vector<PopupMenuEntry>& entries, Point screen,
+                                             WindowHandle owner) = 0;
+};
+
 // ---- the application's own window and focus -------------------------------------------
 
 class Desktop {
@@ -361,6 +385,7 @@ public:
     virtual Version& version() = 0;
     virtual Desktop& desktop() = 0;
     virtual Dialogs& dialogs() = 0;
+    virtual Menus& menus() = 0;
     virtual std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) = 0;
     virtual std::unique_ptr<TrayIcon> createTrayIcon(int id) = 0;
 };

@@ -394,6 +394,16 @@ void FakeDialogs::runModal(const std::function<bool()>& done) {
     }
 }
 
+std::optional<int> FakeMenus::showPopupMenu(const std::vector<PopupMenuEntry>& entries, Point screen,
+                                            WindowHandle owner) {
+    shown.push_back({entries, screen, owner});
+    if (whileShown) whileShown();
+    if (answers.empty()) return std::nullopt;
+    const std::optional<int> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
 FakePlatform::FakePlatform() {
     disk.directories["C:"] = false;
     disk.directories["C:\\Users"] = false;

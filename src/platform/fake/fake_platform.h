@@ -250,6 +250,23 @@ private:
     EventLoop& loop_;
 };
 
+// A scripted popup menu. Each showing is recorded, runs whileShown (what happens while it
+// is open), then takes the next queued answer; an empty queue closes it with no choice.
+class FakeMenus : public Menus {
+public:
+    std::optional<int> showPopupMenu(const std::vector<PopupMenuEntry>& entries, Point screen,
+                                     WindowHandle owner) override;
+
+    struct Shown {
+        std::vector<PopupMenuEntry> entries;
+        Point screen;
+        WindowHandle owner = kNoWindow;
+    };
+    std::vector<Shown> shown;
+    std::deque<std::optional<int>> answers;  // an index into the entries shown
+    std::function<void()> whileShown;
+};
+
 class FakeWindow : public NativeWindow {
 public:
     FakeWindow(WindowCreateArgs args, WindowHandle handle, std::vector<FakeWindow*>& registry)
@@ -339,6 +356,7 @@ public:
     Version& version() override { return ver; }
     Desktop& desktop() override { return desk; }
     Dialogs& dialogs() override { return prompts; }
+    Menus& menus() override { return popups; }
     std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) override;
     std::unique_ptr<TrayIcon> createTrayIcon(int id) override;
 
@@ -359,6 +377,7 @@ public:
     FakeVersion ver;
     FakeDesktop desk;
     FakeDialogs prompts{clock};
+    FakeMenus popups;
     std::vector<FakeWindow*> windows;  // the program owns them; each leaves this list when destroyed
     std::vector<FakeTrayIcon*> trayIcons;
 

@@ -9,6 +9,7 @@
 #include "platform/win32/files.h"
 #include "platform/win32/graphics.h"
 #include "platform/win32/native_window.h"
+#include "platform/win32/popup_menu.h"
 #include "platform/win32/profile.h"
 #include "platform/win32/registry.h"
 #include "platform/win32/screen.h"
@@ -32,6 +33,7 @@ struct Win32Platform::Parts {
     Win32Version version;
     Win32Desktop desktop;
     Win32Dialogs dialogs{desktop.applicationWindow()};
+    Win32Menus menus;
 };
 
 namespace {
@@ -64,6 +66,7 @@ Shell& Win32Platform::shell() { return parts_->shell; }
 Version& Win32Platform::version() { return parts_->version; }
 Desktop& Win32Platform::desktop() { return parts_->desktop; }
 Dialogs& Win32Platform::dialogs() { return parts_->dialogs; }
+Menus& Win32Platform::menus() { return parts_->menus; }
 
 std::unique_ptr<NativeWindow> Win32Platform::createWindow(const WindowCreateArgs& args) {
     return Win32Window::create(args, parts_->desktop.applicationWindow());

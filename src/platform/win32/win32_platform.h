@@ -27,6 +27,7 @@ public:
     Version& version() override;
     Desktop& desktop() override;
     Dialogs& dialogs() override;
+    Menus& menus() override;
     std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) override;
     std::unique_ptr<TrayIcon> createTrayIcon(int id) override;
 
