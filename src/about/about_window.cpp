@@ -85,14 +85,14 @@ AboutWindow::AboutWindow(Platform& platform, std::unique_ptr<NativeWindow> nativ
 
     f.add<FillView>(kAboutPanel, kPanelBorder).setBounds({0, kAboutTitleHeight, w, panelBottom});
     name = &f.add<LabelView>("Norvi", LabelStyle{FontSpec{"Segoe UI", 33}, 0x00000000}, TextAlign::Center);
-    name->setBounds({1, kAboutTitleHeight + 16, w - 1, kAboutTitleHeight + 60});
+    name->setBounds({1, kAboutTitleHeight + 34, w - 1, kAboutTitleHeight + 78});
     const LabelStyle grey{FontSpec{"Segoe UI", 13}, kAboutGreyText};
     version = &f.add<LabelView>("", grey, TextAlign::Center);
-    version->setBounds({1, kAboutTitleHeight + 64, w - 1, kAboutTitleHeight + 84});
+    version->setBounds({1, kAboutTitleHeight + 84, w - 1, kAboutTitleHeight + 104});
     picture = &f.add<PictureView>(loadBuiltInPicture(platform.resources(), resource::kAboutPicture));
-    picture->setBounds(Rect::fromSize((w - 48) / 2, kAboutTitleHeight + 96, 48, 48));
+    picture->setBounds(Rect::fromSize((w - 48) / 2, kAboutTitleHeight + 114, 48, 48));
     notice = &f.add<LabelView>(kAboutNotice, grey, TextAlign::Center);
-    notice->setBounds({1, kAboutTitleHeight + 158, w - 1, kAboutTitleHeight + 178});
+    notice->setBounds({1, kAboutTitleHeight + 176, w - 1, kAboutTitleHeight + 196});
 
     f.add<FillView>(kAboutBottomBar, std::nullopt).setBounds({0, panelBottom, w, h});
     const Size b = darkTheme().dialogButton;

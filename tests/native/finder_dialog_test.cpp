@@ -51,6 +51,15 @@ protected:
     std::vector<std::string> listed() { return w().ListBox1->items(); }
     const ui::kit::Theme& darkTheme() { return ui::kit::darkTheme(); }
 
+    // Thirty folders on the desktop, one sound in each: a search long enough to interrupt.
+    void makeWideTree() {
+        const std::string root = kDesktop;
+        folder(root);
+        for (int i = 0; i < 30; ++i) {
+            folder(root + "\\f" + std::to_string(i));
+            sound(root + "\\f" + std::to_string(i) + "\\s.wav");
+        }
+    }
     // A small tree on the desktop, its sounds in several folders and cases.
     void makeTree() {
         const std::string d = kDesktop;
@@ -161,12 +170,7 @@ TEST_F(FinderDialog, AClickChoosesADoubleClickAndThePlayButtonListen) {
 }
 
 TEST_F(FinderDialog, CancelDuringASearchStopsItAndClosesWithCancel) {
-    const std::string root = std::string(kDesktop);
-    folder(root);
-    for (int i = 0; i < 30; ++i) {
-        folder(root + "\\f" + std::to_string(i));
-        sound(root + "\\f" + std::to_string(i) + "\\s.wav");
-    }
+    makeWideTree();
     start();
     std::size_t listedAtCancel = 0;
     pf.clock.onProcessMessages = [&] {
@@ -186,11 +190,7 @@ TEST_F(FinderDialog, CancelDuringASearchStopsItAndClosesWithCancel) {
 
 TEST_F(FinderDialog, OkDuringASearchReturnsTheFileChosenSoFar) {
     const std::string root = std::string(kDesktop);
-    folder(root);
-    for (int i = 0; i < 30; ++i) {
-        folder(root + "\\f" + std::to_string(i));
-        sound(root + "\\f" + std::to_string(i) + "\\s.wav");
-    }
+    makeWideTree();
     start();
     bool pressed = false;
     pf.clock.onProcessMessages = [&] {
