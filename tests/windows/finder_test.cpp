@@ -11,6 +11,7 @@
 #include <set>
 
 #include "app/program.h"
+#include "platform/win32/files.h"
 #include "platform/win32/win32_platform.h"
 #include "screen_grab.h"
 #include "settings/finder/finder_window.h"
@@ -170,6 +171,23 @@ TEST_F(FinderWin32, CancelClickedDuringASearchStopsItAndAnswersCancel) {
     EXPECT_FALSE(finder().searchActive());
     EXPECT_LT(w().ListBox1->count(), static_cast<int>(tree.sounds.size()));
     EXPECT_FALSE(IsWindowVisible(hwnd()));
+}
+
+TEST(FinderPlacesWin32, TheDesktopComesFirstThenTheUsersFoldersAndTheDrives) {
+    Win32Files files;
+    const std::vector<FolderPlace> places = files.folderPlaces();
+    ASSERT_GE(places.size(), 2u);
+    EXPECT_EQ(places.front().name, "Desktop");
+    EXPECT_EQ(places.front().depth, 0);
+    bool drive = false;
+    for (const FolderPlace& p : places) {
+        EXPECT_TRUE(files.directoryExists(p.path)) << p.name << " " << p.path;
+        drive = drive || p.path == "C:\\";
+        if (&p != &places.front()) {
+            EXPECT_EQ(p.depth, 1) << p.name;
+        }
+    }
+    EXPECT_TRUE(drive) << "drive C: is offered";
 }
 
 // Records the longest time between two message-processing calls of the search.

@@ -84,6 +84,9 @@ bool Win32Files::listDirectory(const std::string& folder,
     std::wstring pattern = widen(folder);
     if (!pattern.empty() && pattern.back() != L'\\' && pattern.back() != L'/') pattern += L'\\';
     pattern += L'*';
+    // Beyond MAX_PATH a listing needs the extended-length form, which takes a drive path
+    // as it is (the sound finder walks trees that deep).
+    if (pattern.size() >= MAX_PATH && pattern.size() > 2 && pattern[1] == L':') pattern.insert(0, L"\\\\?\\");
     WIN32_FIND_DATAW data{};
     UniqueFind find(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0));
     if (!find) return false;
