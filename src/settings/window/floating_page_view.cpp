@@ -2,6 +2,7 @@
 
 #include "settings/tfcolors.h"
 #include "settings/window/settings_styles.h"
+#include "settings/window/simple_views.h"
 #include "ui/kit/button_view.h"
 #include "ui/kit/edit_view.h"
 #include "ui/kit/geometry.h"
@@ -53,7 +54,7 @@ struct LockGroup {
 constexpr LockGroup kGroups[] = {
     {" Caps Lock ",
      placed(60, 60, 453, 273),
-     {{"On Text", &Tfcolors::Edit8}, {" Off Text", &Tfcolors::Edit6}},
+     {{"On Text", &Tfcolors::Edit8}, {"Off Text", &Tfcolors::Edit6}},
      {{"On text Color", &Tfcolors::c5, 1},
       {"Off text Color", &Tfcolors::c7, 5},
       {"On background Color", &Tfcolors::c1, 3},
@@ -108,9 +109,7 @@ void buildFloatingPage(View& page, const PageContext& context) {
     }
     page.add<LabelView>("Opacity", styles.label).setBounds(kOpacityLabel);
     page.add<SliderView>(d.JTR, theme.slider).setBounds(kOpacitySlider);
-    auto& reset = page.add<ButtonView>("Reset to default", theme.button);
-    reset.setBounds(kReset);
-    reset.onClick = [&d] { d.SpeedButton6Click(); };
+    addButton(page, "Reset to default", theme.button, kReset, [&d] { d.SpeedButton6Click(); });
 }
 
 }  // namespace norvi

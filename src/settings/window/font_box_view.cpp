@@ -44,7 +44,7 @@ void FontBoxView::paint(ui::kit::Painter& p) {
     p.fill(all, kFieldBackground);
     p.frame(all, style_.border);
     const Rect text{style_.padding, 0, all.right - kArrowWidth, all.bottom};
-    p.text(text, style_.font, fonts_.selectedFace(), style_.text);
+    p.text(text, style_.font, fonts_.hasSelection() ? fonts_.selectedFace() : faceInUse_, style_.text);
     // A small triangle pointing down.
     const int cx = all.right - kArrowWidth / 2 - 1, cy = all.bottom / 2 - 2;
     for (int r = 0; r < 4; ++r) p.horizontalLine(cx - 3 + r, cx + 4 - r, cy + r, kArrow);

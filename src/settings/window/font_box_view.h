@@ -3,6 +3,8 @@
 // user's choice (FontList::choose, which runs the page's change action).
 #pragma once
 
+#include <string>
+
 #include "settings/font_list.h"
 #include "ui/kit/list_box_view.h"
 #include "ui/kit/styles.h"
@@ -12,7 +14,10 @@ namespace norvi {
 
 class FontBoxView : public ui::kit::View {
 public:
-    FontBoxView(FontList& fonts, const ui::kit::EditStyle& style) : fonts_(fonts), style_(style) {}
+    // faceInUse: the watermark's face, shown while the list has no entry selected (a face
+    // that is not installed).
+    FontBoxView(FontList& fonts, const std::string& faceInUse, const ui::kit::EditStyle& style)
+        : fonts_(fonts), faceInUse_(faceInUse), style_(style) {}
 
     // The drop-down: a sibling added after every other view of the page, so that it
     // paints over them. It starts hidden.
@@ -26,6 +31,7 @@ public:
 
 private:
     FontList& fonts_;
+    const std::string& faceInUse_;
     ui::kit::EditStyle style_;
     ui::kit::ListBoxView* list_ = nullptr;
     int listHeight_ = 0;

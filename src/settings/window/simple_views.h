@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/kit/button_view.h"
 #include "ui/kit/painter.h"
 #include "ui/kit/styles.h"
 #include "ui/kit/view.h"
@@ -39,5 +40,9 @@ private:
     ui::kit::LabelStyle style_;
     ui::kit::TextAlign align_;
 };
+
+// A captioned button placed on a page, running onClick.
+ui::kit::ButtonView& addButton(ui::kit::View& page, std::string caption, const ui::kit::ButtonStyle& style,
+                               const Rect& bounds, std::function<void()> onClick);
 
 }  // namespace norvi

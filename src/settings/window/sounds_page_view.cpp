@@ -56,7 +56,8 @@ constexpr int kButtonStep = 26;
 constexpr Rect kHeading = placed(48, 16, 200, 18);
 constexpr Rect kSpeaker = placed(24, 17, 16, 16);
 constexpr Rect kColumnRule = placed(536, 64, 1, 86);
-constexpr Rect kReset = placed(861, 176, 132, 22);
+// Right-aligned with the Num Lock column's last button.
+constexpr Rect kReset = placed(881, 176, 132, 22);
 
 struct PictureButton {
     ButtonGlyph glyph;
@@ -96,9 +97,7 @@ void buildSoundsPage(View& page, const PageContext& context) {
             button.onClick = [&d, slot, click] { (d.*click)(slot); };
         }
     }
-    auto& reset = page.add<ButtonView>("Reset to default", theme.button);
-    reset.setBounds(kReset);
-    reset.onClick = [&d] { d.SpeedButton22Click(); };
+    addButton(page, "Reset to default", theme.button, kReset, [&d] { d.SpeedButton22Click(); });
 }
 
 }  // namespace norvi

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/program.h"
 #include "settings/tfcolors.h"
 #include "settings/window/font_box_view.h"
 #include "settings/window/icon_preview_view.h"
@@ -151,7 +152,7 @@ void buildWatermarkPage(View& page, const PageContext& context) {
         page.add<LiveTextView>([&d, label] { return d.*label; }, styles.label).setBounds(s.value);
     }
 
-    auto& fontBox = page.add<FontBoxView>(d.FCB, styles.edit);
+    auto& fontBox = page.add<FontBoxView>(d.FCB, context.program.watermark.SelectedFont, styles.edit);
     fontBox.setBounds(kFontBox);
     auto& sample = page.add<LiveTextView>([] { return std::string("Abc"); }, styles.label, TextAlign::Center);
     sample.setFontSource([&d, height = styles.sampleHeight] { return FontSpec{d.sampleFace, height}; });
@@ -167,13 +168,9 @@ void buildWatermarkPage(View& page, const PageContext& context) {
     page.add<PositionGridView>(d).setBounds(Rect::fromSize(kPositionGridAt.x, kPositionGridAt.y, grid.frame.width(),
                                                             grid.base.bottom));
 
-    auto& next = page.add<ButtonView>("Show on next display", theme.button);
-    next.setBounds(kNextDisplay);
-    next.setVisible(d.xiNextMonitorVisible);
-    next.onClick = [&d] { d.xiNextMonitorClick(); };
-    auto& reset = page.add<ButtonView>("Reset to default", theme.button);
-    reset.setBounds(kReset);
-    reset.onClick = [&d] { d.sbREset10Click(); };
+    addButton(page, "Show on next display", theme.button, kNextDisplay, [&d] { d.xiNextMonitorClick(); })
+        .setVisible(d.xiNextMonitorVisible);
+    addButton(page, "Reset to default", theme.button, kReset, [&d] { d.sbREset10Click(); });
 
     // Last, so that the open list paints over the controls below the field.
     fontBox.attachList(page.add<ListBoxView>(theme.listBox), kFontListHeight);
