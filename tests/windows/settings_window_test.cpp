@@ -3,61 +3,28 @@
 // program (settings_page_<n>.bmp) for people to look at.
 #include <windows.h>
 
-#include <cstring>
-#include <fstream>
 #include <memory>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "app/program.h"
-#include "platform/win32/dib.h"
 #include "platform/win32/win32_platform.h"
-#include "resources/bmp_image.h"
 #include "settings/window/settings_window.h"
+#include "ui/kit/scroll_area_view.h"
 #include "ui/kit/tab_strip_view.h"
 #include "ui/kit/theme.h"
+#include "screen_grab.h"
 #include "windows_fixture.h"
 
 namespace norvi::win32 {
 namespace {
 
 using test::countOf;
+using test::besideTestProgram;
+using test::grabScreenRect;
 using test::pumpUntil;
-
-std::string besideTheProgram(const std::string& name) {
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::string path = narrow(self);
-    return path.substr(0, path.find_last_of('\\') + 1) + name;
-}
-
-// What the screen shows inside a window's rectangle.
-Bitmap grabScreen(const RECT& r) {
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    void* bits = nullptr;
-    UniqueBitmap dib = createDibSection(w, h, 32, &bits);
-    Bitmap picture(w, h, 32);
-    if (!dib || !bits) return picture;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HGDIOBJ old = SelectObject(memory, dib.get());
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    std::memcpy(picture.data(), bits, picture.byteSize());
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return picture;
-}
-
-bool save(const Bitmap& picture, const std::string& path) {
-    const auto bmp = encodeBmp(picture, 24);
-    if (!bmp) return false;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bmp->data()), static_cast<std::streamsize>(bmp->size()));
-    return static_cast<bool>(out);
-}
+using test::saveBmp;
 
 class SettingsWindowWin32 : public ::testing::Test {
 protected:
@@ -133,18 +100,27 @@ TEST_F(SettingsWindowWin32, OpensAtTheRememberedPlaceWithItsFourTabs) {
 TEST_F(SettingsWindowWin32, EachPageOnTheScreenIsSavedAsAPicture) {
     const ui::kit::Theme& theme = ui::kit::darkTheme();
     whileOpen([&] {
-        for (int page = 0; page < kSettingsPageCount; ++page) {
-            SCOPED_TRACE(page);
+        // The Watermark page twice: its top and, scrolled to the end, the position grid.
+        struct Shot {
+            int page;
+            int scroll;
+            const char* name;
+        };
+        const Shot shots[] = {{0, 0, "0"}, {1, 0, "1"}, {1, 1100, "1_lower"}, {2, 0, "2"}, {3, 0, "3"}};
+        for (const Shot& s : shots) {
+            const int page = s.page;
+            SCOPED_TRACE(s.name);
             sw().selectPage(page);
+            sw().watermarkScroll().setOffset(s.scroll);
             sw().form().repaint();
             UpdateWindow(hwnd());
             pumpUntil([] { return false; }, 150);
             RECT r{};
             GetWindowRect(hwnd(), &r);
-            const Bitmap shot = grabScreen(r);
-            const std::string path = besideTheProgram("settings_page_" + std::to_string(page) + ".bmp");
-            EXPECT_TRUE(save(shot, path)) << path;
-            std::cout << "[ settings ] page " << page << " saved as " << path << "\n";
+            const Bitmap shot = grabScreenRect(r);
+            const std::string path = besideTestProgram(std::string("settings_page_") + s.name + ".bmp");
+            EXPECT_TRUE(saveBmp(shot, path)) << path;
+            std::cout << "[ settings ] page " << s.name << " saved as " << path << "\n";
             // The screen shows the composed picture: the strip, the selected tab, the page.
             EXPECT_EQ(shot.pixel(1074, 15), theme.colours.closeFace);
             const Rect tab = sw().tabs().tabRect(page);
