@@ -147,6 +147,12 @@ TEST_F(FinderWin32, SearchOfAGeneratedTreeFindsExactlyItsSoundsSorted) {
         GetWindowRect(hwnd(), &r);
         test::pumpUntil([] { return false; }, 300);
         test::saveBmp(test::grabScreenRect(r), test::besideTestProgram("finder.bmp"));
+        // And with the folder chooser open on the system's own places.
+        w().Scb->setPlaces(platform.files().folderPlaces());
+        w().Scb->setOpen(true);
+        test::pumpUntil([] { return false; }, 300);
+        test::saveBmp(test::grabScreenRect(r), test::besideTestProgram("finder_chooser.bmp"));
+        w().Scb->setOpen(false);
         finder().BitBtn1Click();
     });
     EXPECT_EQ(result, DialogResult::OK);
