@@ -73,17 +73,17 @@ void copyFromDib(const std::uint8_t* dib, const RECT& r, Bitmap& to) {
 
 Win32Graphics::Win32Graphics() : dc_(CreateCompatibleDC(nullptr)) {}
 
-HFONT Win32Graphics::fontFor(const FontSpec& spec) {
+HFONT Win32Graphics::fontFor(const FontSpec& wanted) {
     for (const CachedFont& cached : fonts_)
-        if (cached.spec == spec) return cached.font.get();
+        if (cached.wanted == wanted) return cached.font.get();
     // A negative height asks for the character height, internal leading excluded.
-    UniqueFont font(CreateFontW(-spec.charHeight, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                static_cast<DWORD>(std::clamp(spec.charset, 0, 255)), OUT_DEFAULT_PRECIS,
+    UniqueFont font(CreateFontW(-wanted.charHeight, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                static_cast<DWORD>(std::clamp(wanted.charset, 0, 255)), OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                                widen(spec.face).substr(0, LF_FACESIZE - 1).c_str()));
+                                widen(wanted.face).substr(0, LF_FACESIZE - 1).c_str()));
     if (!font) return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     if (fonts_.size() >= kCachedFonts) fonts_.erase(fonts_.begin());
-    fonts_.push_back({spec, std::move(font)});
+    fonts_.push_back({wanted, std::move(font)});
     return fonts_.back().font.get();
 }
 

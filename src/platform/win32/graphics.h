@@ -21,9 +21,9 @@ public:
 
 private:
     // Fitting a text measures the same few fonts many times: keep the latest ones.
-    HFONT fontFor(const FontSpec& spec);
+    HFONT fontFor(const FontSpec& wanted);
     struct CachedFont {
-        FontSpec spec;
+        FontSpec wanted;
         UniqueFont font;
     };
     std::vector<CachedFont> fonts_;
