@@ -118,12 +118,13 @@ std::optional<DWORD> NorviProcess::waitExit(DWORD timeoutMs) {
 
 bool NorviProcess::running() { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
-HWND findWindow(const wchar_t* className, DWORD processId) {
+HWND findWindow(const wchar_t* className, DWORD processId, bool visibleOnly) {
     struct Search {
         const wchar_t* cls;
         DWORD pid;
+        bool visibleOnly;
         HWND found;
-    } s{className, processId, nullptr};
+    } s{className, processId, visibleOnly, nullptr};
     EnumWindows(
         [](HWND w, LPARAM lp) -> BOOL {
             auto* s = reinterpret_cast<Search*>(lp);
@@ -131,7 +132,7 @@ HWND findWindow(const wchar_t* className, DWORD processId) {
             GetClassNameW(w, cls, 256);
             DWORD pid = 0;
             GetWindowThreadProcessId(w, &pid);
-            if (lstrcmpiW(cls, s->cls) == 0 && (s->pid == 0 || s->pid == pid)) {
+            if (lstrcmpiW(cls, s->cls) == 0 && (s->pid == 0 || s->pid == pid) && (!s->visibleOnly || IsWindowVisible(w))) {
                 s->found = w;
                 return FALSE;
             }
@@ -218,6 +219,15 @@ void mouseButton(bool down) {
     in.type = INPUT_MOUSE;
     in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
     SendInput(1, &in, sizeof in);
+}
+
+void rightClick() {
+    INPUT in[2] = {};
+    in[0].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    in[1] = in[0];
+    in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, in, sizeof(INPUT));
 }
 
 bool writeConfig(const std::string& text) {

@@ -43,7 +43,7 @@ private:
 };
 
 // A visible or hidden top-level window of the given class in the given process (0: any).
-HWND findWindow(const wchar_t* className, DWORD processId = 0);
+HWND findWindow(const wchar_t* className, DWORD processId = 0, bool visibleOnly = false);
 HWND waitForWindow(const wchar_t* className, DWORD processId, DWORD timeoutMs);
 bool waitUntil(DWORD timeoutMs, const std::function<bool()>& condition);
 // Asks the window to close, as the Exit command does.
@@ -69,6 +69,7 @@ int countColour(const Screenshot& shot, COLORREF colour);
 // Moves the pointer to (x, y) on the screen, in absolute SendInput coordinates.
 void mouseMoveTo(int x, int y);
 void mouseButton(bool down);
+void rightClick();
 // Writes the Norvi configuration file the next start will read (the data folder is made).
 bool writeConfig(const std::string& text);
 // Starts Norvi and waits for its floating window; nullptr when it did not come.
