@@ -26,6 +26,9 @@ TEST(MenuE2E, RightClickOnTheStripOpensTheSharedMenuAndEscapeClosesIt) {
     RECT m{};
     GetWindowRect(menu, &m);
     EXPECT_NEAR(m.left, r.left + 100, 4);
+    // The items are drawn by Norvi itself: white bold captions on the dark background.
+    EXPECT_TRUE(e2e::waitUntil(1500, [&] { return e2e::countColour(e2e::captureRect(m), RGB(255, 255, 255)) > 200; }))
+        << "the menu's items are drawn";
     e2e::saveScreenshot(e2e::captureScreen(), L"menu-from-strip");
     e2e::pressKey(VK_ESCAPE);
     EXPECT_TRUE(e2e::waitUntil(2000, [&] { return e2e::findWindow(L"#32768", 0, true) == nullptr; }));
