@@ -231,6 +231,7 @@ void rightClick() {
 }
 
 bool writeConfig(const std::string& text) {
+    removeDataFolder();
     CreateDirectoryW(dataFolder().c_str(), nullptr);
     return writeFile(dataFolder() + L"\\norvi.cfg", text);
 }

@@ -70,7 +70,7 @@ int countColour(const Screenshot& shot, COLORREF colour);
 void mouseMoveTo(int x, int y);
 void mouseButton(bool down);
 void rightClick();
-// Writes the Norvi configuration file the next start will read (the data folder is made).
+// Starts the data folder afresh with only this configuration file, for the next start to read.
 bool writeConfig(const std::string& text);
 // Starts Norvi and waits for its floating window; nullptr when it did not come.
 HWND startNorvi(NorviProcess& norvi);

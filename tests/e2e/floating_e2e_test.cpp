@@ -7,7 +7,6 @@
 namespace {
 
 TEST(FloatingE2E, DraggingMovesTheStripAndItSnapsToTheWorkAreaEdge) {
-    e2e::removeDataFolder();
     ASSERT_TRUE(e2e::writeConfig("[Config]\r\nleft=600\r\ntop=400\r\nload=0\r\n"));
     e2e::NorviProcess norvi;
     HWND main = e2e::startNorvi(norvi);

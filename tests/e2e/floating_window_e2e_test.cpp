@@ -12,7 +12,6 @@ class FloatingWindowE2E : public ::testing::Test {
 protected:
     void SetUp() override {
         e2e::setLock(VK_CAPITAL, false);
-        e2e::removeDataFolder();
         ASSERT_TRUE(e2e::writeConfig("[Config]\r\nload=0\r\nDOD=0\r\n"));
         main = e2e::startNorvi(norvi);
         ASSERT_NE(main, nullptr);

@@ -14,7 +14,6 @@ class IconicE2E : public ::testing::Test {
 protected:
     void SetUp() override {
         e2e::setLock(VK_CAPITAL, false);
-        e2e::removeDataFolder();
         // Iconic indicator only, red icons at the bottom right, one second of display, fully
         // opaque so the screen shows the icon's own colour.
         ASSERT_TRUE(e2e::writeConfig("[Config]\r\nDOD=0\r\nDOP=1\r\nIconColor=255\r\nSOD=0\r\nload=0\r\n"

@@ -9,7 +9,6 @@ namespace {
 constexpr const wchar_t* kRunKey = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 TEST(MenuE2E, RightClickOnTheStripOpensTheSharedMenuAndEscapeClosesIt) {
-    e2e::removeDataFolder();
     ASSERT_TRUE(e2e::writeConfig("[Config]\r\nleft=600\r\ntop=400\r\nload=0\r\n"));
     e2e::NorviProcess norvi;
     HWND main = e2e::startNorvi(norvi);
@@ -36,7 +35,6 @@ TEST(MenuE2E, RightClickOnTheStripOpensTheSharedMenuAndEscapeClosesIt) {
 }
 
 TEST(MenuE2E, LoadAtStartupOffDeletesTheRunValueAtTheNextSave) {
-    e2e::removeDataFolder();
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_64KEY, nullptr, &key,
                               nullptr), ERROR_SUCCESS);

@@ -15,7 +15,6 @@ class WatermarkE2E : public ::testing::Test {
 protected:
     void SetUp() override {
         e2e::setLock(VK_CAPITAL, false);
-        e2e::removeDataFolder();
         // A solid red body (no "Transparent"), one second of display, the middle of the screen.
         ASSERT_TRUE(e2e::writeConfig("[ConfigSD]\r\nsdclon=0\r\np7=255\r\nsdTimeOut=1000\r\nTXTpolozaj=5\r\n"
                                      "sdFontSize=150\r\n[Config]\r\nSOD=0\r\nload=0\r\n"));

@@ -13,6 +13,7 @@
 #include "platform/win32/win32_platform.h"
 #include "resources/bmp_image.h"
 #include "resources/built_in_resources.h"
+#include "screen_grab.h"
 #include "windows_fixture.h"
 
 namespace norvi::win32 {
@@ -42,25 +43,6 @@ TEST(WatermarkIconResources, DecodeFromTheModuleAsTwoColour256Squares) {
     // "slikanon" and "slikanoff" differ only in the strike; the names must not collide.
     EXPECT_NE(resources.find(resource::kNumOnIcon, kPictureResourceType).data(),
               resources.find(resource::kNumOffIcon, kPictureResourceType).data());
-}
-
-// What the screen shows inside r, as 32-bit pixels.
-Bitmap grabScreen(const RECT& r) {
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    Bitmap shot(w, h, 32);
-    void* bits = nullptr;
-    UniqueBitmap dib = createDibSection(w, h, 32, &bits);
-    if (!dib || !bits) return shot;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HGDIOBJ old = SelectObject(memory, dib.get());
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    std::memcpy(shot.data(), bits, shot.byteSize());
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return shot;
 }
 
 class WatermarkIconWindow : public ::testing::Test {
@@ -96,7 +78,7 @@ TEST_F(WatermarkIconWindow, PaintIconShowsTheRecolouredIconAtItsAnchor) {
         for (int x = 0; x < 256; ++x) inkPixels += image.pixel(x, y) == kRed;
     Bitmap shot;
     test::pumpUntil([&] {
-        shot = grabScreen(box);
+        shot = test::grabScreenRect(box);
         return test::countOf(shot, kRed) == inkPixels;
     }, 3000);
     EXPECT_EQ(test::countOf(shot, kRed), inkPixels) << "every ink pixel of the icon, in the icon colour";
