@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <thread>
@@ -151,9 +152,9 @@ bool waitUntil(DWORD timeoutMs, const std::function<bool()>& condition) {
     }
 }
 
-HWND waitForWindow(const wchar_t* className, DWORD processId, DWORD timeoutMs) {
+HWND waitForWindow(const wchar_t* className, DWORD processId, DWORD timeoutMs, bool visibleOnly) {
     HWND found = nullptr;
-    waitUntil(timeoutMs, [&] { return (found = findWindow(className, processId)) != nullptr; });
+    waitUntil(timeoutMs, [&] { return (found = findWindow(className, processId, visibleOnly)) != nullptr; });
     return found;
 }
 
@@ -228,6 +229,61 @@ void rightClick() {
     in[1] = in[0];
     in[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
     SendInput(2, in, sizeof(INPUT));
+}
+
+void clickAt(int x, int y) {
+    mouseMoveTo(x, y);
+    Sleep(50);
+    mouseButton(true);
+    Sleep(30);
+    mouseButton(false);
+}
+
+void clickInWindow(HWND window, int x, int y) {
+    POINT p{x, y};
+    ClientToScreen(window, &p);
+    clickAt(p.x, p.y);
+}
+
+std::optional<RECT> capsTrayIcon() {
+    // With no tray manager on the display, Wine shows the icons side by side on white.
+    HWND tray = waitForWindow(L"__winex11_standalone_tray", 0, 5000);
+    if (!tray) return std::nullopt;
+    RECT client{};
+    GetClientRect(tray, &client);
+    POINT origin{0, 0};
+    ClientToScreen(tray, &origin);
+    OffsetRect(&client, origin.x, origin.y);
+    const Screenshot shot = captureRect(client);
+    const COLORREF white = RGB(255, 255, 255);
+    RECT icon{shot.width, shot.height, -1, -1};
+    // The first icon ends at the first all-white column after it.
+    for (int x = 0; x < shot.width; ++x) {
+        bool any = false;
+        for (int y = 0; y < shot.height; ++y)
+            if (shot.at(x, y) != white) {
+                any = true;
+                icon.top = std::min<LONG>(icon.top, y);
+                icon.bottom = std::max<LONG>(icon.bottom, y + 1);
+            }
+        if (any) {
+            icon.left = std::min<LONG>(icon.left, x);
+            icon.right = x + 1;
+        } else if (icon.right >= 0) {
+            break;
+        }
+    }
+    if (icon.right < 0) return std::nullopt;
+    OffsetRect(&icon, client.left, client.top);
+    return icon;
+}
+
+HWND openSettingsFromTray(const NorviProcess& norvi) {
+    const std::optional<RECT> icon = capsTrayIcon();
+    if (!icon) return nullptr;
+    clickAt((icon->left + icon->right) / 2, (icon->top + icon->bottom) / 2);
+    // A click waits out the double-click time before it opens the dialog.
+    return waitForWindow(L"Tfcolors", norvi.id(), 5000, true);
 }
 
 bool writeConfig(const std::string& text) {

@@ -44,7 +44,7 @@ private:
 
 // A visible or hidden top-level window of the given class in the given process (0: any).
 HWND findWindow(const wchar_t* className, DWORD processId = 0, bool visibleOnly = false);
-HWND waitForWindow(const wchar_t* className, DWORD processId, DWORD timeoutMs);
+HWND waitForWindow(const wchar_t* className, DWORD processId, DWORD timeoutMs, bool visibleOnly = false);
 bool waitUntil(DWORD timeoutMs, const std::function<bool()>& condition);
 // Asks the window to close, as the Exit command does.
 void closeWindow(HWND window);
@@ -70,6 +70,13 @@ int countColour(const Screenshot& shot, COLORREF colour);
 void mouseMoveTo(int x, int y);
 void mouseButton(bool down);
 void rightClick();
+// A left click at a point of the screen, or of a window's client area.
+void clickAt(int x, int y);
+void clickInWindow(HWND window, int x, int y);
+// The screen rectangle of Norvi's first (Caps Lock) tray icon in Wine's own tray window.
+std::optional<RECT> capsTrayIcon();
+// Opens the settings dialog with a click on the Caps Lock tray icon; its window or nullptr.
+HWND openSettingsFromTray(const NorviProcess& norvi);
 // Starts the data folder afresh with only this configuration file, for the next start to read.
 bool writeConfig(const std::string& text);
 // Starts Norvi and waits for its floating window; nullptr when it did not come.

@@ -13,6 +13,14 @@ constexpr COLORREF kEmptySlot = 0x00FFFFFF;
 // Room for a long path: the dialog fails rather than cut one.
 constexpr DWORD kPathBuffer = 32768;
 
+// The window the user is working in (the settings dialog, which is topmost): a common
+// dialog owned by it stays above it and keeps it disabled while open. Without one, the
+// hidden application window.
+HWND currentOwner(HWND fallback) {
+    const HWND active = GetActiveWindow();
+    return active && IsWindowVisible(active) ? active : fallback;
+}
+
 }  // namespace
 
 std::optional<ColourChoice> Win32Dialogs::chooseColour(Colour initial, const CustomColours& customColours) {
@@ -20,7 +28,7 @@ std::optional<ColourChoice> Win32Dialogs::chooseColour(Colour initial, const Cus
     for (std::size_t i = 0; i < 16; ++i) slots[i] = customColours[i].value_or(kEmptySlot) & 0x00FFFFFF;
     CHOOSECOLORW request{};
     request.lStructSize = sizeof request;
-    request.hwndOwner = owner_;
+    request.hwndOwner = currentOwner(owner_);
     request.rgbResult = initial & 0x00FFFFFF;
     request.lpCustColors = slots;
     request.Flags = CC_FULLOPEN | CC_SOLIDCOLOR | CC_ANYCOLOR | CC_SHOWHELP | CC_RGBINIT;
@@ -49,7 +57,7 @@ std::optional<std::string> Win32Dialogs::openFile(const std::string& filter) {
     std::wstring path(kPathBuffer, L'\0');
     OPENFILENAMEW request{};
     request.lStructSize = sizeof request;
-    request.hwndOwner = owner_;
+    request.hwndOwner = currentOwner(owner_);
     request.lpstrFilter = filterParts.c_str();
     request.nFilterIndex = 1;
     request.lpstrFile = path.data();

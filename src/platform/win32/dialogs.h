@@ -10,7 +10,8 @@ namespace norvi::win32 {
 
 class Win32Dialogs : public Dialogs {
 public:
-    // owner: the window the common dialogs belong to (the hidden application window).
+    // owner: the window the common dialogs belong to while none of Norvi's windows is active
+    // (the hidden application window).
     explicit Win32Dialogs(HWND owner) : owner_(owner) {}
     std::optional<ColourChoice> chooseColour(Colour initial, const CustomColours& customColours) override;
     std::optional<std::string> openFile(const std::string& filter) override;
