@@ -70,6 +70,11 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     wineserver -w
     touch "$WINEPREFIX/.norvi-ready"
   fi
+  # Wine starts the user folders (Desktop, Documents, Music...) as links to the Unix home:
+  # the tests' programs must neither search nor write the developer's own files.
+  for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+    if [ -L "$folder" ]; then rm -f "$folder" && mkdir -p "$folder"; fi
+  done
 ) 9>"$WINEPREFIX.lock"
 
 "$wine_binary" "$@"

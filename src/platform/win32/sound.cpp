@@ -3,15 +3,30 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <string>
+
 #include "platform/win32/wide.h"
 
 namespace norvi::win32 {
 
-void Win32Sound::playFile(const std::string& path) { sndPlaySoundW(widen(path).c_str(), SND_ASYNC); }
+namespace {
+
+// Which sound was asked for, for a debug-output viewer: with no audio device (or the
+// volume down) it is the only way to tell from outside which file a cue plays.
+void traceSound(const std::wstring& what) { OutputDebugStringW((L"Norvi: playing " + what + L"\n").c_str()); }
+
+}  // namespace
+
+void Win32Sound::playFile(const std::string& path) {
+    const std::wstring file = widen(path);
+    traceSound(L"\"" + file + L"\"");
+    sndPlaySoundW(file.c_str(), SND_ASYNC);
+}
 
 void Win32Sound::playMemory(std::span<const std::uint8_t> waveImage) {
     // A null image would not play anything: it would stop the sound that is playing.
     if (waveImage.empty()) return;
+    traceSound(L"a built-in sound of " + std::to_wstring(waveImage.size()) + L" bytes");
     sndPlaySoundW(reinterpret_cast<LPCWSTR>(waveImage.data()), SND_ASYNC | SND_MEMORY);
 }
 
