@@ -286,6 +286,14 @@ HWND openSettingsFromTray(const NorviProcess& norvi) {
     return waitForWindow(L"Tfcolors", norvi.id(), 5000, true);
 }
 
+std::wstring configValue(const wchar_t* section, const wchar_t* key) {
+    std::wstring value(32768, L'\0');
+    const DWORD n = GetPrivateProfileStringW(section, key, L"", value.data(), static_cast<DWORD>(value.size()),
+                                             (dataFolder() + L"\\norvi.cfg").c_str());
+    value.resize(n);
+    return value;
+}
+
 bool writeConfig(const std::string& text) {
     removeDataFolder();
     CreateDirectoryW(dataFolder().c_str(), nullptr);

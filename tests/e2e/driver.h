@@ -77,6 +77,8 @@ void clickInWindow(HWND window, int x, int y);
 std::optional<RECT> capsTrayIcon();
 // Opens the settings dialog with a click on the Caps Lock tray icon; its window or nullptr.
 HWND openSettingsFromTray(const NorviProcess& norvi);
+// A value of the norvi.cfg in the data folder, as the profile functions read it; empty when missing.
+std::wstring configValue(const wchar_t* section, const wchar_t* key);
 // Starts the data folder afresh with only this configuration file, for the next start to read.
 bool writeConfig(const std::string& text);
 // Starts Norvi and waits for its floating window; nullptr when it did not come.

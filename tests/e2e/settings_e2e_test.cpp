@@ -50,12 +50,6 @@ void setField(HWND dialog, int id, int value) {
     SendMessageW(GetDlgItem(dialog, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-std::wstring storedValue(const wchar_t* section, const wchar_t* key) {
-    wchar_t value[64] = {};
-    GetPrivateProfileStringW(section, key, L"", value, 64, (e2e::dataFolder() + L"\\norvi.cfg").c_str());
-    return value;
-}
-
 TEST_F(SettingsE2E, ACapsLockOnTextColourChosenInSettingsIsUsedAndSaved) {
     HWND settings = e2e::openSettingsFromTray(norvi);
     ASSERT_NE(settings, nullptr) << "a click on the Caps Lock tray icon opens the settings dialog";
@@ -83,7 +77,7 @@ TEST_F(SettingsE2E, ACapsLockOnTextColourChosenInSettingsIsUsedAndSaved) {
     e2e::clickInWindow(settings, kOkButton.x, kOkButton.y);
     ASSERT_TRUE(e2e::waitUntil(3000, [&] { return !IsWindowVisible(settings); })) << "OK closes the dialog";
 
-    EXPECT_EQ(storedValue(L"ConfigSD", L"p7"), std::to_wstring(kChosen)) << "OK saved the colour";
+    EXPECT_EQ(e2e::configValue(L"ConfigSD", L"p7"), std::to_wstring(kChosen)) << "OK saved the colour";
 
     // The dialog's close shows a blank; wait for the screen's middle to be free of both colours.
     ASSERT_TRUE(e2e::waitUntil(5000, [&] { return pixelsOf(kStored) == 0 && pixelsOf(kChosen) == 0; }));

@@ -49,12 +49,6 @@ RECT clientToScreen(HWND w, RECT r) {
     return {a.x, a.y, b.x, b.y};
 }
 
-std::wstring storedValue(const wchar_t* section, const wchar_t* key) {
-    wchar_t value[MAX_PATH * 2] = {};
-    GetPrivateProfileStringW(section, key, L"", value, MAX_PATH * 2, (e2e::dataFolder() + L"\\norvi.cfg").c_str());
-    return value;
-}
-
 class SoundsE2E : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -112,7 +106,7 @@ TEST_F(SoundsE2E, ASoundChosenThroughTheFinderPlaysAtTheNextCapsLockPress) {
     Sleep(300);
     e2e::clickInWindow(settings, kSettingsOk.x, kSettingsOk.y);
     ASSERT_TRUE(e2e::waitUntil(3000, [&] { return !IsWindowVisible(settings); }));
-    EXPECT_EQ(storedValue(L"Wav", L"path1"), chime) << "the chosen file is the Caps Lock on sound";
+    EXPECT_EQ(e2e::configValue(L"Wav", L"path1"), chime) << "the chosen file is the Caps Lock on sound";
 
     debug.clear();
     e2e::pressKey(VK_CAPITAL);
