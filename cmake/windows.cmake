@@ -28,7 +28,8 @@ target_compile_definitions(norvi PRIVATE
   NORVI_VERSION_PATCH=${PROJECT_VERSION_PATCH}
   NORVI_VERSION_TWEAK=${PROJECT_VERSION_TWEAK})
 if(MINGW)
-  target_link_options(norvi PRIVATE -municode)
+  # The static runtime brings its debug sections along; a release program needs none.
+  target_link_options(norvi PRIVATE -municode $<$<CONFIG:Release,MinSizeRel>:-s>)
 endif()
 # Sources of the resources: a change to one of them rebuilds the resource object.
 set_property(SOURCE ${CMAKE_CURRENT_LIST_DIR}/../src/resources/norvi.rc APPEND PROPERTY OBJECT_DEPENDS
