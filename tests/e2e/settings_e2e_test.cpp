@@ -2,6 +2,7 @@
 // in the system's colour chooser, OK; the next watermark and norvi.cfg carry the colour.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "driver.h"
@@ -86,6 +87,35 @@ TEST_F(SettingsE2E, ACapsLockOnTextColourChosenInSettingsIsUsedAndSaved) {
         << "the next Caps Lock watermark is drawn in the chosen colour";
     EXPECT_EQ(pixelsOf(kStored), 0);
     e2e::saveScreenshot(e2e::captureScreen(), L"settings-watermark-in-chosen-colour");
+}
+
+TEST_F(SettingsE2E, WhileTheDialogIsOpenThePollAndTheTrayKeepWorking) {
+    HWND settings = e2e::openSettingsFromTray(norvi);
+    ASSERT_NE(settings, nullptr);
+    const std::optional<RECT> icon = e2e::capsTrayIcon();
+    ASSERT_TRUE(icon.has_value());
+    const COLORREF orange = RGB(0xFF, 0x80, 0x00);  // the Caps Lock on picture's background
+    e2e::pressKey(VK_CAPITAL);
+    EXPECT_TRUE(e2e::waitUntil(1500, [&] { return e2e::countColour(e2e::captureRect(*icon), orange) > 50; }))
+        << "the poll still follows Caps Lock";
+    // Something else comes in front; the tray's click brings the one dialog back.
+    HWND tray = e2e::findWindow(L"__winex11_standalone_tray");
+    e2e::clickInWindow(tray, 1, 1);
+    ASSERT_TRUE(e2e::waitUntil(2000, [&] { return GetForegroundWindow() != settings; }));
+    Sleep(700);  // past the double-click time
+    e2e::clickAt((icon->left + icon->right) / 2, (icon->top + icon->bottom) / 2);
+    EXPECT_TRUE(e2e::waitUntil(3000, [&] { return GetForegroundWindow() == settings; }))
+        << "opening Settings again brings the open dialog to the front";
+    int shown = 0;
+    EnumWindows(
+        [](HWND w, LPARAM count) -> BOOL {
+            wchar_t name[64] = {};
+            GetClassNameW(w, name, 64);
+            if (IsWindowVisible(w) && lstrcmpW(name, L"Tfcolors") == 0) ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&shown));
+    EXPECT_EQ(shown, 1) << "never a second dialog";
 }
 
 }  // namespace
