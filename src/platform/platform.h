@@ -245,6 +245,8 @@ public:
     std::function<void(int delta, Point)> onMouseWheel;
     // Virtual-key code as WM_KEYDOWN gives it (auto-repeat arrives as more key downs).
     std::function<void(int virtualKey, KeyModifiers)> onKeyDown;
+    // The key's release (WM_KEYUP): a button pressed with Space clicks then.
+    std::function<void(int virtualKey)> onKeyUp;
     // A typed character as one code point (surrogate pairs joined); control characters
     // such as backspace (8) arrive here too, after their key down.
     std::function<void(char32_t)> onChar;

@@ -184,22 +184,29 @@ TEST_F(KitButtonTest, EveryInputEventRepaintsOnceHoweverMuchChanged) {
 }
 
 TEST_F(KitTest, TabCyclesTheFocusOverShownFocusableViewsBothWays) {
-    ui::Edit first("a"), second("b");
+    ui::Edit first("a"), second("b"), parked("");
     ui::Slider level(0, 10, 5);
     Form form(win, pf.text, pf.clock, kSize, kBackground);
     auto& e1 = form.add<EditView>(first, theme.edit);
-    form.add<ButtonView>("not focusable", theme.button);
+    auto& button = form.add<ButtonView>("OK", theme.button);
+    form.add<LabelView>("not focusable", theme.label);
     auto& s = form.add<SliderView>(level, theme.slider);
     auto& hidden = form.add<EditView>(second, theme.edit);
+    auto& park = form.add<EditView>(parked, theme.edit);
     auto& list = form.add<ListBoxView>(theme.listBox);
     hidden.setVisible(false);
+    park.setTabStop(false);
 
     std::vector<View*> seen;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         key(kVkTab);
         seen.push_back(form.focused());
     }
-    EXPECT_EQ(seen, (std::vector<View*>{&e1, &s, &list, &e1}));
+    EXPECT_EQ(seen, (std::vector<View*>{&e1, &button, &s, &list, &e1}));
+    // From a view out of the Tab order, Tab starts at the first.
+    form.setFocus(&park);
+    key(kVkTab);
+    EXPECT_EQ(form.focused(), &e1);
     key(kVkTab, {.shift = true});
     EXPECT_EQ(form.focused(), &list);
 

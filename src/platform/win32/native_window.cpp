@@ -181,6 +181,12 @@ LRESULT Win32Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
             return 0;
         }
         break;
+    case WM_KEYUP:
+        if (onKeyUp) {
+            onKeyUp(static_cast<int>(wParam));
+            return 0;
+        }
+        break;
     case WM_CHAR:
         character(static_cast<wchar_t>(wParam));
         return 0;

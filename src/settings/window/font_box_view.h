@@ -1,6 +1,9 @@
 // The Watermark page's font list as a drop-down: a field showing the selected face with
 // an arrow; a click opens the list of installed faces below it, and a pick there is the
-// user's choice (FontList::choose, which runs the page's change action).
+// user's choice (FontList::choose, which runs the page's change action). The open list
+// closes without a choice when the user turns elsewhere (the form's drop-down rules). With
+// the focus, Up, Down, Home and End choose the neighbouring faces and F4 opens and closes
+// the list, as with a Windows drop-down list.
 #pragma once
 
 #include <string>
@@ -27,9 +30,14 @@ public:
 
     void paint(ui::kit::Painter& p) override;
     bool takesMouseAt(Point) const override { return true; }
+    bool focusable() const override { return true; }
     void mouseDown(MouseButton button, Point p) override;
+    bool keyDown(int virtualKey, KeyModifiers modifiers) override;
 
 private:
+    // The user's choice of the face at index, shown in the open list too.
+    void chooseAt(int index);
+
     FontList& fonts_;
     const std::string& faceInUse_;
     ui::kit::EditStyle style_;

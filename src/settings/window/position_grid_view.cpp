@@ -3,6 +3,7 @@
 #include "settings/tfcolors.h"
 #include "settings/window/page_context.h"
 #include "ui/kit/geometry.h"
+#include "ui/kit/pressable_view.h"
 #include "ui/kit/theme.h"
 
 namespace norvi {
@@ -30,37 +31,34 @@ constexpr PositionGridLayout kLayout{
     {64, 40},
 };
 
+constexpr const char* kPositionHints[9] = {"Top left",    "Top center",    "Top right",
+                                           "Middle left", "Middle center", "Middle right",
+                                           "Bottom left", "Bottom center", "Bottom right"};
+
 // One of the nine buttons: acts on release over it, like every button of the dialog.
-class PositionCellView : public ui::kit::View {
+class PositionCellView : public ui::kit::PressableView {
 public:
-    PositionCellView(Tfcolors& dialog, int position) : dialog_(dialog), position_(position) {}
+    PositionCellView(Tfcolors& dialog, int position)
+        : PressableView(ui::kit::EnterKey::Clicks), dialog_(dialog), position_(position) {
+        setHint(kPositionHints[position - 1]);
+    }
 
     void paint(Painter& p) override {
         const Rect all = ui::kit::sized(size());
-        if (hovered()) p.fill(all, pressed_ ? kCellPressed : kCellHover);
+        if (looksPressed())
+            p.fill(all, kCellPressed);
+        else if (hovered())
+            p.fill(all, kCellHover);
         p.text(all, kCaptionFont, dialog_.positionCaption(position_), kCaption, ui::kit::TextAlign::Center);
+        paintFocusMark(p, ui::kit::inset(all, 3), kCaption);
     }
-    bool takesMouseAt(Point) const override { return true; }
-    void mouseDown(MouseButton button, Point) override {
-        if (button != MouseButton::Left) return;
-        pressed_ = true;
-        invalidate();
-    }
-    void mouseUp(MouseButton button, Point p) override {
-        if (button != MouseButton::Left || !pressed_) return;
-        pressed_ = false;
-        invalidate();
-        if (ui::kit::contains(ui::kit::sized(size()), p)) dialog_.choosePosition(position_);
-    }
-    void captureLost() override {
-        pressed_ = false;
-        invalidate();
-    }
+
+protected:
+    void clicked() override { dialog_.choosePosition(position_); }
 
 private:
     Tfcolors& dialog_;
     int position_;
-    bool pressed_ = false;
 };
 
 }  // namespace

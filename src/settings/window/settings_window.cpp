@@ -126,6 +126,7 @@ void SettingsWindow::buildFrame() {
     close_ = &form.add<ButtonView>("", theme.closeButton);
     close_->setBounds(f.closeButton);
     close_->setGlyph(ui::kit::ButtonGlyph::Close);
+    close_->setHint("Close");
 
     form.add<FillView>(theme.colours.page).setBounds(f.bottomBar);
     form.add<FillView>(styles.separator).setBounds(f.bottomRule);
@@ -140,6 +141,9 @@ void SettingsWindow::buildFrame() {
     cancel_->setBounds(f.cancel);
     focusField_ = &form.add<ui::kit::EditView>(hiddenText_, theme.edit);
     focusField_->setBounds(f.focusField);
+    // Out of sight, so Tab passes it by: a press of Tab always lands on a control.
+    focusField_->setTabStop(false);
+    form.enableHints(p_.platform, theme.tooltip);
 }
 
 void SettingsWindow::wireWindow() {
@@ -180,6 +184,7 @@ void SettingsWindow::showAt(Point topLeft) {
     window_->setBounds(Rect::fromSize(topLeft.x, topLeft.y, kSettingsWidth, kSettingsHeight));
     error_->setText("");
     focusHiddenField();
+    form_->hideFocusCues();
     form_->repaint();
     window_->show();
     if (!dialog_.topmost()) window_->makeNotTopmost();

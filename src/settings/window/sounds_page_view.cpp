@@ -62,13 +62,14 @@ constexpr Rect kReset = placed(881, 176, 132, 22);
 struct PictureButton {
     ButtonGlyph glyph;
     void (Tfcolors::*click)(int slot);
+    const char* hint;
 };
 
-// Test, open ("Open"), find ("Find Sound").
+// Test, open, find.
 constexpr PictureButton kButtons[] = {
-    {ButtonGlyph::Play, &Tfcolors::testSoundClick},
-    {ButtonGlyph::Folder, &Tfcolors::openSoundClick},
-    {ButtonGlyph::Magnifier, &Tfcolors::findSoundClick},
+    {ButtonGlyph::Play, &Tfcolors::testSoundClick, ""},
+    {ButtonGlyph::Folder, &Tfcolors::openSoundClick, "Open"},
+    {ButtonGlyph::Magnifier, &Tfcolors::findSoundClick, "Find Sound"},
 };
 
 Rect inRow(const Rect& r, Point row) { return offsetBy(r, row.x, row.y); }
@@ -92,6 +93,7 @@ void buildSoundsPage(View& page, const PageContext& context) {
             const int left = kFirstButton + static_cast<int>(i) * kButtonStep;
             button.setBounds(inRow(placed(left, 0, kPictureButton.width, kPictureButton.height), s.at));
             button.setGlyph(kButtons[i].glyph);
+            button.setHint(kButtons[i].hint);
             const int slot = s.slot;
             const auto click = kButtons[i].click;
             button.onClick = [&d, slot, click] { (d.*click)(slot); };

@@ -168,8 +168,9 @@ void buildWatermarkPage(View& page, const PageContext& context) {
     page.add<PositionGridView>(d).setBounds(Rect::fromSize(kPositionGridAt.x, kPositionGridAt.y, grid.frame.width(),
                                                             grid.base.bottom));
 
-    addButton(page, "Show on next display", theme.button, kNextDisplay, [&d] { d.xiNextMonitorClick(); })
-        .setVisible(d.xiNextMonitorVisible);
+    auto& nextDisplay = addButton(page, "Show on next display", theme.button, kNextDisplay, [&d] { d.xiNextMonitorClick(); });
+    nextDisplay.setHint("Show to next monitor");
+    nextDisplay.setVisible(d.xiNextMonitorVisible);
     addButton(page, "Reset to default", theme.button, kReset, [&d] { d.sbREset10Click(); });
 
     // Last, so that the open list paints over the controls below the field.

@@ -68,7 +68,7 @@ void ButtonView::setGlyph(ButtonGlyph glyph) {
 }
 
 void ButtonView::paint(Painter& p) {
-    const bool down = pressed_ && hovered();
+    const bool down = looksPressed();
     const Colour face = down ? style_.pressedFace : hovered() ? style_.hoverFace : style_.face;
     const Colour text = down ? style_.pressedText : style_.text;
     const Rect all = sized(size());
@@ -82,24 +82,7 @@ void ButtonView::paint(Painter& p) {
     case ButtonGlyph::Magnifier: paintMagnifier(p, all, text); break;
     case ButtonGlyph::None: p.text(inset(all, 1), style_.font, caption_, text, TextAlign::Center); break;
     }
-}
-
-void ButtonView::mouseDown(MouseButton button, Point) {
-    if (button != MouseButton::Left) return;
-    pressed_ = true;
-    invalidate();
-}
-
-void ButtonView::mouseUp(MouseButton button, Point p) {
-    if (button != MouseButton::Left || !pressed_) return;
-    pressed_ = false;
-    invalidate();
-    if (contains(sized(size()), p) && onClick) onClick();
-}
-
-void ButtonView::captureLost() {
-    pressed_ = false;
-    invalidate();
+    paintFocusMark(p, inset(all, 3), text);
 }
 
 }  // namespace norvi::ui::kit

@@ -1,10 +1,13 @@
 #include "ui/kit/check_box_view.h"
 
+#include <algorithm>
+
 #include "ui/kit/geometry.h"
 
 namespace norvi::ui::kit {
 
-CheckBoxView::CheckBoxView(CheckBox& model, const CheckBoxStyle& style) : model_(model), style_(style) {
+CheckBoxView::CheckBoxView(CheckBox& model, const CheckBoxStyle& style)
+    : PressableView(EnterKey::Ignored), model_(model), style_(style) {
     model_.onChanged = [this] { invalidate(); };
 }
 
@@ -25,16 +28,13 @@ void CheckBoxView::paint(Painter& p) {
     }
     const Rect caption{s + style_.gap, 0, size().width, size().height};
     p.text(caption, style_.font, model_.caption(), style_.text);
-}
-
-void CheckBoxView::mouseDown(MouseButton button, Point) {
-    if (button == MouseButton::Left) pressed_ = true;
-}
-
-void CheckBoxView::mouseUp(MouseButton button, Point p) {
-    if (button != MouseButton::Left || !pressed_) return;
-    pressed_ = false;
-    if (contains(sized(size()), p)) model_.click();
+    if (!showsFocusMark()) return;
+    // Around the caption, as a Windows check box marks its focus.
+    const Size extent = p.measure(style_.font, model_.caption());
+    const int top = std::max(0, (size().height - extent.height) / 2 - 1);
+    const Rect mark{caption.left - 2, top, std::min(size().width, caption.left + extent.width + 2),
+                    std::min(size().height, top + extent.height + 2)};
+    paintFocusMark(p, mark, style_.text);
 }
 
 }  // namespace norvi::ui::kit

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/kit/geometry.h"
+#include "ui/kit/hints.h"
 #include "ui/kit/virtual_keys.h"
 
 namespace norvi::ui::kit {
@@ -11,8 +12,13 @@ namespace {
 
 void collectFocusable(View& view, std::vector<View*>& out) {
     if (!view.visible()) return;
-    if (view.focusable()) out.push_back(&view);
+    if (view.focusable() && view.tabStop()) out.push_back(&view);
     for (const auto& child : view.children()) collectFocusable(*child, out);
+}
+
+// The keys with which Windows starts showing focus marks: the dialog navigation keys.
+bool navigates(int virtualKey) {
+    return virtualKey == kVkTab || (virtualKey >= kVkLeft && virtualKey <= kVkDown);
 }
 
 }  // namespace
@@ -40,6 +46,7 @@ Form::~Form() {
     w.onDoubleClick = nullptr;
     w.onMouseWheel = nullptr;
     w.onKeyDown = nullptr;
+    w.onKeyUp = nullptr;
     w.onChar = nullptr;
     w.onMouseLeave = nullptr;
     w.onFocusGained = nullptr;
@@ -48,6 +55,8 @@ Form::~Form() {
     // The views go now; none of them may call back into a half-destroyed form.
     root_->form_ = nullptr;
     hovered_ = focused_ = captured_ = nullptr;
+    dropDown_ = {};
+    hints_.reset();
     root_.reset();
 }
 
@@ -59,10 +68,12 @@ void Form::bindWindow() {
     w.onDoubleClick = [this](Point p) { press(MouseButton::Left, p, true); };
     w.onMouseWheel = [this](int delta, Point p) { turnWheel(delta, p); };
     w.onKeyDown = [this](int vk, KeyModifiers m) { pressKey(vk, m); };
+    w.onKeyUp = [this](int vk) { releaseKey(vk); };
     w.onChar = [this](char32_t c) { typeCharacter(c); };
     w.onMouseLeave = [this] {
         Batch batch(*this);
         setHovered(nullptr);
+        if (hints_) hints_->pointerLeft();
     };
     w.onFocusGained = [this] {
         Batch batch(*this);
@@ -72,6 +83,8 @@ void Form::bindWindow() {
     w.onFocusLost = [this] {
         Batch batch(*this);
         windowHasFocus_ = false;
+        closeDropDown();
+        if (hints_) hints_->dismiss();
         if (focused_) focused_->focusChanged();
     };
     w.onCaptureLost = [this] {
@@ -103,6 +116,7 @@ void Form::repaint() {
 
 void Form::setFocus(View* view) {
     if (view == focused_) return;
+    if (dropDown_.owner && (!view || !inDropDown(*view))) closeDropDown();
     View* old = focused_;
     focused_ = view;
     if (old) old->focusChanged();
@@ -118,10 +132,54 @@ void Form::cycleFocus(bool backwards) {
     for (int i = 0; i < n; ++i)
         if (order[static_cast<std::size_t>(i)] == focused_) at = i;
     const int next = at < 0 ? (backwards ? n - 1 : 0) : (at + (backwards ? n - 1 : 1)) % n;
-    setFocus(order[static_cast<std::size_t>(next)]);
+    View* target = order[static_cast<std::size_t>(next)];
+    setFocus(target);
+    target->reveal();
+}
+
+void Form::hideFocusCues() {
+    if (!focusCuesShown_) return;
+    focusCuesShown_ = false;
+    invalidate();
+}
+
+void Form::enableHints(Platform& platform, const TooltipStyle& style) {
+    if (!hints_) hints_ = std::make_unique<Hints>(platform, style);
+}
+
+void Form::openDropDown(View& owner, View& list, std::function<void()> close) {
+    if (dropDown_.owner && dropDown_.owner != &owner) closeDropDown();
+    dropDown_ = {&owner, &list, std::move(close)};
+}
+
+void Form::closeDropDown() {
+    // Cleared first: closing hides the list, which comes back here.
+    std::function<void()> close = std::move(dropDown_.close);
+    dropDown_ = {};
+    if (close) close();
+}
+
+bool Form::inDropDown(const View& view) const {
+    return dropDown_.owner && (view.isWithin(*dropDown_.owner) || view.isWithin(*dropDown_.list));
+}
+
+void Form::scrolled(const View& view) {
+    if (dropDown_.owner && dropDown_.owner->isWithin(view)) closeDropDown();
+}
+
+bool Form::holdsDropDown(const View& view) const {
+    return dropDown_.owner && (dropDown_.owner->isWithin(view) || dropDown_.list->isWithin(view));
+}
+
+void Form::hidden(const View& view) {
+    if (holdsDropDown(view)) closeDropDown();
+    forget(view);
 }
 
 void Form::forget(const View& view) {
+    // A view being destroyed gets no close call: its owner may be half gone.
+    if (holdsDropDown(view)) dropDown_ = {};
+    if (hints_) hints_->forget(view);
     if (hovered_ && hovered_->isWithin(view)) hovered_ = nullptr;
     if (focused_ && focused_->isWithin(view)) focused_ = nullptr;
     if (captured_ && captured_->isWithin(view)) {
@@ -140,8 +198,14 @@ void Form::setHovered(View* view) {
 
 void Form::press(MouseButton button, Point p, bool doubleClick) {
     Batch batch(*this);
+    if (hints_) hints_->dismiss();
     // A second button while one is held goes to the view that has the first.
     View* target = captured_ ? captured_ : root_->mouseTargetAt(p);
+    if (dropDown_.owner && !captured_ && (!target || !inDropDown(*target))) {
+        // As a Windows drop-down list does: the press only closes it.
+        closeDropDown();
+        return;
+    }
     if (!target) {
         setFocus(nullptr);
         if (onBackgroundPress) onBackgroundPress(button, p);
@@ -153,7 +217,8 @@ void Form::press(MouseButton button, Point p, bool doubleClick) {
         window_.setCapture(true);
     }
     setHovered(target);
-    if (target->focusable()) setFocus(target);
+    const bool inList = dropDown_.list && target->isWithin(*dropDown_.list);
+    if (target->focusable() && !inList) setFocus(target);
     if (doubleClick)
         target->doubleClick(target->fromForm(p));
     else
@@ -182,11 +247,19 @@ void Form::move(Point p) {
         return;
     }
     setHovered(under);
+    if (hints_) {
+        // As the system's tooltips, only for the active window.
+        if (windowHasFocus_)
+            hints_->pointerMoved(under);
+        else
+            hints_->pointerLeft();
+    }
     if (under) under->mouseMove(under->fromForm(p));
 }
 
 void Form::turnWheel(int delta, Point p) {
     Batch batch(*this);
+    if (hints_) hints_->dismiss();
     for (View* v = root_->deepestAt(p); v; v = v->parent())
         if (v->wheel(delta, v->fromForm(p))) return;
     if (onUnusedWheel) onUnusedWheel(delta, p);
@@ -194,12 +267,25 @@ void Form::turnWheel(int delta, Point p) {
 
 void Form::pressKey(int virtualKey, KeyModifiers modifiers) {
     Batch batch(*this);
+    if (navigates(virtualKey) && !focusCuesShown_) {
+        focusCuesShown_ = true;
+        invalidate();
+    }
+    if (dropDown_.owner && (virtualKey == kVkEscape || virtualKey == kVkReturn)) {
+        closeDropDown();
+        return;
+    }
     if (focused_ && focused_->keyDown(virtualKey, modifiers)) return;
     if (virtualKey == kVkTab && !modifiers.control && !modifiers.alt) {
         cycleFocus(modifiers.shift);
         return;
     }
     if (onUnusedKey) onUnusedKey(virtualKey, modifiers);
+}
+
+void Form::releaseKey(int virtualKey) {
+    Batch batch(*this);
+    if (focused_) focused_->keyUp(virtualKey);
 }
 
 void Form::typeCharacter(char32_t c) {

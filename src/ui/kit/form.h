@@ -4,15 +4,21 @@
 // view), tracks hover and focus, and repaints when something changed: once at the end of
 // each input event however many things changed, or soon after a change made outside one.
 // The window's other events (activation, closing, moving) stay with the form's owner.
+// Tab and Shift+Tab move the focus; focus marks show only once the keyboard was used. The
+// form shows hints in tooltips (once enableHints is called) and closes an open drop-down
+// when the user turns elsewhere.
 #pragma once
 
 #include <functional>
 #include <memory>
 
 #include "platform/platform.h"
+#include "ui/kit/styles.h"
 #include "ui/kit/view.h"
 
 namespace norvi::ui::kit {
+
+class Hints;
 
 class Form {
 public:
@@ -51,8 +57,31 @@ public:
     View* captured() const { return captured_; }
     bool windowHasFocus() const { return windowHasFocus_; }
     void setFocus(View* view);
-    // Moves the focus to the next (or previous) focusable shown view, wrapping around.
+    // Moves the focus to the next (or previous) focusable shown view with a tab stop,
+    // wrapping around, and scrolls it into sight.
     void cycleFocus(bool backwards);
+    // Whether focus marks show: from the first Tab or arrow key until hideFocusCues (a
+    // dialog that opens again starts without them, as in Windows).
+    bool focusCuesShown() const { return focusCuesShown_; }
+    void hideFocusCues();
+
+    // Shows the views' hints in tooltips made through the platform.
+    void enableHints(Platform& platform, const TooltipStyle& style);
+    // Nullptr until hints are enabled.
+    const Hints* hints() const { return hints_.get(); }
+
+    // A drop-down list opened by owner, painted over the other views. The form runs close
+    // (which must hide list) on a press outside owner and list, which does nothing else;
+    // when the focus goes to another view or leaves the window; when a view around owner
+    // scrolls; on Escape or Enter; and when owner or list hides. The focus stays with
+    // owner while the list is used with the mouse, as with a combo box. list may be owner
+    // itself (a view that grows while open); one that closes without hiding anything
+    // calls closeDropDown.
+    void openDropDown(View& owner, View& list, std::function<void()> close);
+    void closeDropDown();
+    View* dropDownOwner() const { return dropDown_.owner; }
+    // A view scrolled its content.
+    void scrolled(const View& view);
 
     Graphics& graphics() { return graphics_; }
     NativeWindow& window() { return window_; }
@@ -68,12 +97,18 @@ private:
     friend class View;
     // A view is going away or being hidden: drop every reference to it and its children.
     void forget(const View& view);
+    // A view is being hidden: as forget, and a drop-down it holds closes.
+    void hidden(const View& view);
+    // Whether view is part of the open drop-down, or holds part of it.
+    bool inDropDown(const View& view) const;
+    bool holdsDropDown(const View& view) const;
     void bindWindow();
     void press(MouseButton button, Point p, bool doubleClick);
     void release(MouseButton button, Point p);
     void move(Point p);
     void turnWheel(int delta, Point p);
     void pressKey(int virtualKey, KeyModifiers modifiers);
+    void releaseKey(int virtualKey);
     void typeCharacter(char32_t c);
     void loseCapture();
     void setHovered(View* view);
@@ -84,11 +119,18 @@ private:
     Bitmap picture_;
     std::unique_ptr<View> root_;
     std::unique_ptr<Timer> repaintTimer_;
+    std::unique_ptr<Hints> hints_;
+    struct DropDown {
+        View* owner = nullptr;
+        View* list = nullptr;
+        std::function<void()> close;
+    } dropDown_;
     View* hovered_ = nullptr;
     View* focused_ = nullptr;
     View* captured_ = nullptr;
     MouseButton captureButton_ = MouseButton::Left;
     bool windowHasFocus_ = false;
+    bool focusCuesShown_ = false;
     bool dirty_ = true;
     int batchDepth_ = 0;
     int repaints_ = 0;

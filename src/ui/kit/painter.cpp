@@ -50,6 +50,24 @@ void Painter::frame(const Rect& r, Colour c) {
     verticalLine(r.right - 1, r.top + 1, r.bottom - 1, c);
 }
 
+void Painter::dottedFrame(const Rect& r, Colour c) {
+    if (isEmpty(r)) return;
+    // A checkerboard laid over the frame: the pixels whose distance from the top-left
+    // corner is even.
+    const auto dot = [&](int x, int y) {
+        const Point t{x + origin_.x, y + origin_.y};
+        if ((x - r.left + y - r.top) % 2 == 0 && contains(clip_, t)) target_.setPixel(t.x, t.y, c);
+    };
+    for (int x = r.left; x < r.right; ++x) {
+        dot(x, r.top);
+        dot(x, r.bottom - 1);
+    }
+    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+        dot(r.left, y);
+        dot(r.right - 1, y);
+    }
+}
+
 void Painter::horizontalLine(int x0, int x1, int y, Colour c) { fill({x0, y, x1, y + 1}, c); }
 
 void Painter::verticalLine(int x, int y0, int y1, Colour c) { fill({x, y0, x + 1, y1}, c); }

@@ -26,6 +26,8 @@ public:
     void fill(const Rect& r, Colour c);
     // A one-pixel frame just inside r.
     void frame(const Rect& r, Colour c);
+    // The same frame dotted, every other pixel, as Windows draws a focus mark.
+    void dottedFrame(const Rect& r, Colour c);
     // Horizontal line from x0 to x1 (x1 excluded) at row y; vertical likewise.
     void horizontalLine(int x0, int x1, int y, Colour c);
     void verticalLine(int x, int y0, int y1, Colour c);

@@ -1,5 +1,7 @@
 #include "ui/kit/scroll_area_view.h"
 
+#include "ui/kit/form.h"
+
 namespace norvi::ui::kit {
 
 void ScrollAreaView::setContentHeight(int height) {
@@ -15,7 +17,16 @@ Rect ScrollAreaView::childArea() const {
 }
 
 void ScrollAreaView::setOffset(int offset) {
-    if (range_.setOffset(offset)) invalidate();
+    if (!range_.setOffset(offset)) return;
+    invalidate();
+    if (Form* f = form()) f->scrolled(*this);
+}
+
+void ScrollAreaView::revealArea(const Rect& r) {
+    // The least scrolling that shows r, its top first when it is taller than the area.
+    const int shown = size().height;
+    if (r.bottom > range_.offset() + shown) setOffset(r.bottom - shown);
+    if (r.top < range_.offset()) setOffset(r.top);
 }
 
 void ScrollAreaView::scrollSteps(int steps) { setOffset(range_.offset() + steps * style_.wheelStep); }

@@ -1,7 +1,8 @@
 // A viewport onto content taller than itself: the children are placed in content
 // coordinates and scroll vertically together. The offset stays between 0 and the
 // content's excess; each wheel notch moves it by the style's step. A scroll bar at the
-// right shows and drags the offset. Bare parts of the area stay bare for the mouse.
+// right shows and drags the offset. Bare parts of the area stay bare for the mouse. A view
+// inside that gets the focus from the keyboard is scrolled into sight.
 #pragma once
 
 #include "ui/kit/scroll_bar.h"
@@ -35,6 +36,7 @@ protected:
     Point contentOrigin() const override { return {0, -range_.offset()}; }
     Rect childArea() const override;
     void paintOver(Painter& p) override { bar_.paint(p, size(), range_); }
+    void revealArea(const Rect& r) override;
     void resized() override;
 
 private:

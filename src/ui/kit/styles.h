@@ -98,6 +98,16 @@ struct ListBoxStyle {
     ScrollBarStyle scrollBar;
 };
 
+struct TooltipStyle {
+    FontSpec font{"Segoe UI", 12};
+    Colour background = 0x00FFFFFF;
+    Colour border = 0x00767676;
+    Colour text = 0x00000000;
+    int paddingX = 6;  // between the border and the text
+    int paddingY = 3;
+    Point offset{10, 20};  // from the pointer's tip to the tooltip's corner, below the arrow
+};
+
 struct ScrollAreaStyle {
     int wheelStep = 8;  // pixels per wheel notch
     ScrollBarStyle scrollBar;

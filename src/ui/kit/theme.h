@@ -48,6 +48,7 @@ struct Theme {
     SwatchStyle swatch;
     ListBoxStyle listBox;
     ScrollAreaStyle scrollArea;
+    TooltipStyle tooltip;  // light, as the system's tooltips
     // Fixed sizes of the dialog frame.
     int titleStripHeight = 30;
     int closePanelWidth = 28;

@@ -21,7 +21,7 @@ void View::setVisible(bool visible) {
     if (visible == visible_) return;
     visible_ = visible;
     if (!visible)
-        if (Form* f = form()) f->forget(*this);
+        if (Form* f = form()) f->hidden(*this);
     invalidate();
 }
 
@@ -57,6 +57,22 @@ bool View::hovered() const {
 bool View::focused() const {
     const Form* f = form();
     return f && f->focused() == this;
+}
+
+bool View::showsFocusMark() const {
+    const Form* f = form();
+    return f && f->focused() == this && f->windowHasFocus() && f->focusCuesShown();
+}
+
+void View::reveal() {
+    Rect r = sized(size());
+    for (View* v = this; v->parent_; v = v->parent_) {
+        View& parent = *v->parent_;
+        r = offsetBy(r, v->bounds_.left, v->bounds_.top);  // now in the parent's content
+        parent.revealArea(r);
+        const Point origin = parent.contentOrigin();  // read after the parent scrolled
+        r = offsetBy(r, origin.x, origin.y);
+    }
 }
 
 void View::invalidate() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -48,6 +49,18 @@ public:
     // Asks the form for a repaint; many requests during one event give one repaint.
     void invalidate();
 
+    // A short text the form shows in a tooltip while the pointer rests on this view.
+    const std::string& hint() const { return hint_; }
+    void setHint(std::string hint) { hint_ = std::move(hint); }
+    // False keeps a focusable view out of the Tab order (a field that only parks the focus).
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool tabStop) { tabStop_ = tabStop; }
+    // Focused, in the active window, after the keyboard was used there: Windows shows a
+    // control's focus mark only then.
+    bool showsFocusMark() const;
+    // Scrolls the views around this one so that all of it is in sight.
+    void reveal();
+
     // Paints this view and then its visible children, each clipped to its bounds.
     void paintTree(Painter& painter);
     // The deepest shown view at p (in this view's coordinates) that takes the mouse there.
@@ -71,6 +84,7 @@ public:
     // Each returns true when it used the input; otherwise it goes to the parent.
     virtual bool wheel(int, Point) { return false; }
     virtual bool keyDown(int, KeyModifiers) { return false; }
+    virtual bool keyUp(int) { return false; }
     virtual bool character(char32_t) { return false; }
     // The press ended without a release: the capture went elsewhere.
     virtual void captureLost() {}
@@ -84,6 +98,8 @@ protected:
     virtual Rect childArea() const { return {0, 0, bounds_.width(), bounds_.height()}; }
     // Paints over the children (a scroll bar).
     virtual void paintOver(Painter&) {}
+    // Scrolls, if this view scrolls, so that r (in its content coordinates) is in sight.
+    virtual void revealArea(const Rect&) {}
     virtual void resized() {}
     Graphics* graphics() const;
 
@@ -95,6 +111,8 @@ private:
 
     Rect bounds_;
     bool visible_ = true;
+    bool tabStop_ = true;
+    std::string hint_;
     View* parent_ = nullptr;
     Form* form_ = nullptr;  // set on the root view only
     std::vector<std::unique_ptr<View>> children_;

@@ -7,6 +7,7 @@ constexpr int kVkBack = 0x08;
 constexpr int kVkTab = 0x09;
 constexpr int kVkReturn = 0x0D;
 constexpr int kVkEscape = 0x1B;
+constexpr int kVkSpace = 0x20;
 constexpr int kVkPageUp = 0x21;
 constexpr int kVkPageDown = 0x22;
 constexpr int kVkEnd = 0x23;
