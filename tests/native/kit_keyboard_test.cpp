@@ -8,6 +8,7 @@
 #include "ui/kit/check_box_view.h"
 #include "ui/kit/edit_view.h"
 #include "ui/kit/scroll_area_view.h"
+#include "ui/kit/slider_view.h"
 #include "ui/kit/virtual_keys.h"
 
 namespace norvi::test {
@@ -19,10 +20,12 @@ class KitKeyboardTest : public KitTest {
 protected:
     ui::CheckBox sound{"Sound"};
     ui::Edit text{"abc"};
+    ui::Slider level{0, 10, 5};
     Form form{win, pf.text, pf.clock, kSize, kBackground};
     ButtonView& ok = form.add<ButtonView>("OK", theme.button);
     CheckBoxView& box = form.add<CheckBoxView>(sound, theme.checkBox);
     EditView& edit = form.add<EditView>(text, theme.edit);
+    SliderView& slider = form.add<SliderView>(level, theme.slider);
     int clicks = 0;
     std::vector<int> unused;  // keys that reached the dialog
 
@@ -30,6 +33,7 @@ protected:
         ok.setBounds(Rect::fromSize(10, 10, 75, 25));
         box.setBounds(Rect::fromSize(10, 50, 140, 17));
         edit.setBounds(Rect::fromSize(10, 80, 105, 21));
+        slider.setBounds(Rect::fromSize(10, 120, 193, 25));
         ok.onClick = [this] { ++clicks; };
         form.onUnusedKey = [this](int vk, KeyModifiers) { unused.push_back(vk); };
         win.onFocusGained();
@@ -114,6 +118,11 @@ TEST_F(KitKeyboardTest, FocusMarksShowOnlyOnceTheKeyboardWasUsed) {
     int marked = 0;
     for (int x = caption.left; x < caption.right; ++x) marked += pixel({x, caption.top + 1}) == theme.checkBox.text;
     EXPECT_GT(marked, 5) << "dots along the caption's top";
+
+    key(kVkTab);
+    key(kVkTab);
+    ASSERT_EQ(form.focused(), &slider);
+    EXPECT_EQ(pixel({10, 120}), theme.slider.thumbHover) << "the slider is framed";
 
     form.hideFocusCues();  // the dialog opens again
     form.setFocus(&ok);

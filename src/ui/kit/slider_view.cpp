@@ -39,6 +39,8 @@ void SliderView::paint(Painter& p) {
     p.fill({thumbLeft + half, trackTop, size().width - half, trackTop + style_.trackHeight}, style_.track);
     const Colour thumb = dragging_ ? style_.thumbPressed : hovered() ? style_.thumbHover : style_.thumb;
     p.fill(Rect::fromSize(thumbLeft, (h - style_.thumbHeight) / 2, style_.thumbWidth, style_.thumbHeight), thumb);
+    // Around the whole control, as a Windows track bar marks its focus.
+    if (showsFocusMark()) p.dottedFrame(sized(size()), style_.thumbHover);
 }
 
 void SliderView::moveTo(int position) {
