@@ -84,6 +84,40 @@ TEST_F(SettingsKeyboardTest, TabWalksTheBasicPageAndTheBottomBarAndSpaceOrEnterA
     });
 }
 
+TEST_F(SettingsKeyboardTest, ControlTabAndControlPageKeysTurnThePages) {
+    start();
+    whileOpen([&] {
+        key(kVkTab);
+        ASSERT_NE(focused(), nullptr);
+        ASSERT_TRUE(focused()->isWithin(sw().pageView(0)));
+        struct Turn {
+            int key;
+            KeyModifiers modifiers;
+            int page;
+        };
+        const Turn turns[] = {
+            {kVkTab, {.control = true}, 1},
+            {kVkTab, {.control = true}, 2},
+            {ui::kit::kVkPageDown, {.control = true}, 3},
+            {kVkTab, {.control = true}, 0},
+            {kVkTab, {.shift = true, .control = true}, 3},
+            {ui::kit::kVkPageUp, {.control = true}, 2},
+            {ui::kit::kVkPageDown, {}, 2},  // without Control: nothing
+            {kVkTab, {.control = true, .alt = true}, 2},
+        };
+        for (const Turn& t : turns) {
+            key(t.key, t.modifiers);
+            EXPECT_EQ(sw().page(), t.page) << t.key;
+            EXPECT_EQ(sw().tabs().selected(), t.page);
+        }
+        // The focus was on the Basic page, which went away: Tab starts on the page showing.
+        key(kVkTab);
+        ASSERT_NE(focused(), nullptr);
+        EXPECT_TRUE(focused()->isWithin(sw().pageView(2)));
+        click(sw().cancelButton());
+    });
+}
+
 TEST_F(SettingsKeyboardTest, TabScrollsTheWatermarkPageToTheFocusedControl) {
     Program& p = start();
     stopPoll();

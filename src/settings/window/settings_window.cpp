@@ -162,8 +162,15 @@ void SettingsWindow::wireWindow() {
     };
     // A wheel turn anywhere scrolls the Watermark page, also while another page shows.
     form.onUnusedWheel = [this](int delta, Point) { watermarkScroll_->scrollSteps(wheel_.take(delta)); };
-    form.onUnusedKey = [this](int virtualKey, KeyModifiers) {
-        if (virtualKey == ui::kit::kVkEscape) dialog_.cancelClick();
+    form.onUnusedKey = [this](int virtualKey, KeyModifiers modifiers) {
+        using namespace ui::kit;
+        if (virtualKey == kVkEscape) dialog_.cancelClick();
+        // Control+Tab and Control+Page Down turn to the next page, as in a Windows
+        // property sheet; with Shift, or Page Up, to the previous one.
+        const bool next = virtualKey == kVkPageDown || (virtualKey == kVkTab && !modifiers.shift);
+        const bool previous = virtualKey == kVkPageUp || (virtualKey == kVkTab && modifiers.shift);
+        if (modifiers.control && !modifiers.alt && (next || previous))
+            selectPage((page_ + (next ? 1 : kSettingsPageCount - 1)) % kSettingsPageCount);
     };
     window_->onPositionChanging = [this](Rect& bounds) { dialog_.moveTo({bounds.left, bounds.top}); };
     // Opening runs FormActivate itself; the window runs it again only when the user comes
