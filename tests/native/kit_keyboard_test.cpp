@@ -7,6 +7,7 @@
 #include "ui/kit/button_view.h"
 #include "ui/kit/check_box_view.h"
 #include "ui/kit/edit_view.h"
+#include "ui/kit/list_box_view.h"
 #include "ui/kit/scroll_area_view.h"
 #include "ui/kit/slider_view.h"
 #include "ui/kit/virtual_keys.h"
@@ -132,6 +133,24 @@ TEST_F(KitKeyboardTest, FocusMarksShowOnlyOnceTheKeyboardWasUsed) {
     EXPECT_EQ(pixel(corner), face) << "characters are not navigation";
     key(kVkRight);
     EXPECT_EQ(pixel(corner), mark) << "an arrow key is";
+}
+
+TEST_F(KitTest, AListMarksItsSelectedRowOrItsTopRow) {
+    Form form(win, pf.text, pf.clock, kSize, kBackground);
+    auto& list = form.add<ListBoxView>(theme.listBox);
+    list.setBounds(Rect::fromSize(10, 10, 200, 100));
+    for (const char* item : {"one", "two", "three"}) list.add(item);
+    win.onFocusGained();
+    key(kVkTab);
+    ASSERT_EQ(form.focused(), &list);
+    // Rows start inside the one-pixel border, 16 pixels each.
+    EXPECT_EQ(pixel({11, 11}), theme.listBox.text) << "the top row, none selected";
+    key(kVkDown);
+    ASSERT_EQ(list.selected(), 0);
+    key(kVkDown);
+    EXPECT_EQ(pixel({11, 11}), theme.listBox.background) << "the mark moved";
+    EXPECT_EQ(pixel({11, 11 + 16}), theme.listBox.selectedText) << "on the selected row";
+    EXPECT_EQ(pixel({12, 11 + 16}), theme.listBox.selected) << "dotted";
 }
 
 TEST_F(KitTest, TabScrollsTheFocusedViewIntoSight) {

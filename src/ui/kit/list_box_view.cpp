@@ -87,6 +87,13 @@ void ListBoxView::paint(Painter& p) {
         const Rect text{row.left + style_.padding, row.top, row.right - style_.padding, row.bottom};
         rows.text(text, style_.font, items_[static_cast<std::size_t>(i)], chosen ? style_.selectedText : style_.text);
     }
+    if (showsFocusMark()) {
+        // As Windows does: a dotted frame on the selected row, or on the top row when none is.
+        const int marked = selected_ >= 0 ? selected_ : scroll_.offset();
+        if (marked >= scroll_.offset() && marked < scroll_.offset() + visibleRows())
+            rows.dottedFrame(Rect::fromSize(0, (marked - scroll_.offset()) * style_.rowHeight, textRight - 1, style_.rowHeight),
+                             selected_ >= 0 ? style_.selectedText : style_.text);
+    }
     Painter inside = p.within(inset(all, 1));
     bar_.paint(inside, barOwner(), scroll_);
     p.frame(all, style_.border);
