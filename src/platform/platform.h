@@ -54,6 +54,10 @@ public:
     // Runs the message loop until quit().
     virtual int run() = 0;
     virtual void quit(int exitCode) = 0;
+    // True once the application has been asked to quit and the request still waits for
+    // run() (it stays pending through processMessages and the modal loops): work that lets
+    // messages run, such as the sound finder's walk, stops when it sees this.
+    virtual bool quitRequested() const = 0;
     // Blocks the GUI thread.
     virtual void sleep(int milliseconds) = 0;
     // Monotonic milliseconds, for measurements only.
@@ -68,11 +72,14 @@ struct DirectoryEntry {
     bool isReparsePoint = false;  // a link or junction
 };
 
-// A folder the sound finder's chooser offers: the desktop, a user folder or a drive.
+// A folder of the shell's namespace that the sound finder's chooser offers.
 struct FolderPlace {
-    std::string name;  // as the user sees it
-    std::string path;
-    int depth = 0;  // 0 for the desktop, 1 for the places shown below it
+    std::string name;  // the shell's display name, as the user sees it
+    std::string path;  // its file-system folder; empty for a virtual one (Network, Control Panel)
+    int depth = 0;     // 0 for the desktop, 1 for the desktop's folders, 2 for the computer's drives
+    // The shell's small icon: 16 x 16, 32 bits, the fourth byte its opacity (not
+    // premultiplied); empty when the shell gives none.
+    Bitmap icon;
 };
 
 class Files {
@@ -92,8 +99,10 @@ public:
                                const std::function<bool(const DirectoryEntry&)>& onEntry) = 0;
     // Full path of the running program file.
     virtual std::string programPath() = 0;
-    // The desktop, then the user's Documents, Music and Downloads folders, then the root of
-    // each drive; a folder the system cannot name is left out.
+    // The shell's folder hierarchy as its folder drop-down shows it: the desktop (its path
+    // the user's desktop folder), below it the desktop's folders in the shell's order, and
+    // below the computer folder ("This PC") its drives. Hidden folders are left out; a part
+    // the shell cannot give makes the list shorter.
     virtual std::vector<FolderPlace> folderPlaces() = 0;
 };
 
@@ -185,6 +194,9 @@ struct KeyModifiers {
 // One notch of a mouse wheel (WHEEL_DELTA); finer wheels report fractions of it.
 constexpr int kWheelNotch = 120;
 
+// The mouse cursor over a window's client area.
+enum class CursorKind { Arrow, Busy };
+
 struct WindowCreateArgs {
     std::string className;  // the window class name, e.g. "TfloatTXT"
     std::string title;
@@ -226,6 +238,9 @@ public:
     virtual void startSystemMove() = 0;  // ReleaseCapture + WM_SYSCOMMAND 0xF012
     virtual void setCapture(bool capture) = 0;
     virtual void close() = 0;  // as WM_CLOSE: runs onClose
+    // Shows at once the cursor onCursorAt gives for where the pointer is, if it is over the
+    // client area (the system asks only when the pointer moves).
+    virtual void refreshCursor() = 0;
 
     std::function<void(MouseButton, Point)> onMouseDown;  // client coordinates
     std::function<void(MouseButton, Point)> onMouseUp;
@@ -258,6 +273,8 @@ public:
     // The mouse capture ended for any reason: a release by the program, another window
     // taking it, or a system move started from a press.
     std::function<void()> onCaptureLost;
+    // The cursor to show at a client point (WM_SETCURSOR); the arrow when unset.
+    std::function<CursorKind(Point)> onCursorAt;
 };
 
 // ---- tray, sound, shell, version ------------------------------------------------------

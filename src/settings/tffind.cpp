@@ -20,6 +20,11 @@ void TfFind::FormCreate() {
     search_.onFound = [this](const std::string& path) {
         if (window_) window_->ListBox1->add(path);
     };
+    // The busy cursor over the dialog's background, the arrow over the play button (and
+    // every other control) while the walk goes on.
+    search_.onStep = [this] {
+        if (window_) window_->form().setBackgroundCursor(CursorKind::Busy);
+    };
     if (window_) wire();
     if (p_.fcolors) p_.fcolors->findSoundFile = [this] { return chooseFile(); };
 }
@@ -75,6 +80,8 @@ std::optional<std::string> TfFind::chooseFile() {
 void TfFind::SpeedButton1Click() {
     if (!window_) return;
     search_.run(window_->Scb->selectedPath());
+    // A second press during a search returns at once while the first one still walks.
+    if (!search_.running()) window_->form().setBackgroundCursor(CursorKind::Arrow);
 }
 
 void TfFind::ListBox1Click() {

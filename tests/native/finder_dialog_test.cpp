@@ -48,6 +48,11 @@ protected:
         EXPECT_EQ(pf.prompts.modalsLeftOpen, 0) << "the finder was left open";
         return answer;
     }
+    // The middle-left of row `row` of the chooser's open list, below its 22-pixel box.
+    Point chooserRow(int row) {
+        const Rect b = w().Scb->bounds();
+        return {b.left + 30, b.top + 22 + 1 + row * darkTheme().listBox.rowHeight + 4};
+    }
     std::vector<std::string> listed() { return w().ListBox1->items(); }
     const ui::kit::Theme& darkTheme() { return ui::kit::darkTheme(); }
 
@@ -118,28 +123,147 @@ TEST_F(FinderDialog, FindsTheSoundsOfTheChosenFolderSortedWithoutRegardToCase) {
 }
 
 TEST_F(FinderDialog, TheChooserOffersThePlacesAndSearchesTheOneChosen) {
-    folder("C:\\Users\\Tester\\Music");
-    sound("C:\\Users\\Tester\\Music\\song.wav");
+    const std::string sounds = std::string(kDesktop) + "\\Sounds";
     makeTree();
+    folder(sounds);
+    sound(sounds + "\\song.wav");
     start();
     ASSERT_EQ(w().Scb->places().size(), pf.disk.places.size());
+    ASSERT_EQ(w().Scb->places()[6].name, "Sounds");
     pf.prompts.whileModal.push_back([&] {
         click(*w().Scb);
         ASSERT_TRUE(w().Scb->isOpen());
-        // "Music" is the third place; the open list lies under the box.
-        const Rect b = w().Scb->bounds();
-        const Point row{b.left + 30, b.top + 22 + 1 + 2 * darkTheme().listBox.rowHeight + 4};
-        native().onMouseDown(MouseButton::Left, row);
-        native().onMouseUp(MouseButton::Left, row);
+        // "Sounds" is the seventh place; the open list lies under the box.
+        native().onMouseDown(MouseButton::Left, chooserRow(6));
+        native().onMouseUp(MouseButton::Left, chooserRow(6));
     });
     pf.prompts.whileModal.push_back([&] {
         EXPECT_FALSE(w().Scb->isOpen());
-        EXPECT_EQ(w().Scb->selectedPath(), "C:\\Users\\Tester\\Music");
+        EXPECT_EQ(w().Scb->selectedPath(), sounds);
         click(*w().findButton);
     });
     pf.prompts.whileModal.push_back([&] { finder().BitBtn2Click(); });
     EXPECT_EQ(openFinder({}), std::nullopt);
-    EXPECT_EQ(listed(), (std::vector<std::string>{"C:\\Users\\Tester\\Music\\song.wav"}));
+    EXPECT_EQ(listed(), (std::vector<std::string>{sounds + "\\song.wav"}));
+}
+
+TEST_F(FinderDialog, AVirtualFolderOfTheChooserSearchesNothing) {
+    makeTree();
+    start();
+    ASSERT_EQ(w().Scb->places()[2].name, "This PC");
+    const auto answer = openFinder({[&] {
+                                        click(*w().Scb);
+                                        native().onMouseDown(MouseButton::Left, chooserRow(2));
+                                        native().onMouseUp(MouseButton::Left, chooserRow(2));
+                                        EXPECT_EQ(w().Scb->selectedPath(), "");
+                                        click(*w().findButton);
+                                    },
+                                    [&] { click(*w().okButton); }});
+    EXPECT_TRUE(listed().empty());
+    EXPECT_EQ(answer, std::string());
+}
+
+TEST_F(FinderDialog, TheChooserShowsEachFoldersIconIndentedByItsDepthOnTheRowsColour) {
+    start();
+    run(10);  // the repaint after the places came
+    const ui::kit::ListBoxStyle& style = darkTheme().listBox;
+    const Rect b = w().Scb->bounds();
+    const std::vector<FolderPlace>& places = pf.disk.places;
+    // An icon's opaque middle, a half-opaque ring pixel and a transparent corner, at its
+    // top-left corner `at` of the picture, over a row of colour `row`.
+    const auto expectIcon = [&](Point at, const FolderPlace& place, Colour row, const std::string& what) {
+        const Bitmap& pic = native().picture;
+        const Colour c = place.icon.pixel(8, 8);
+        const auto half = [](int a, int b) { return (a * 128 + b * 127 + 127) / 255; };
+        EXPECT_EQ(pic.pixel(at.x + 8, at.y + 8), c) << what;
+        EXPECT_EQ(pic.pixel(at.x + 3, at.y + 12), c) << what;
+        EXPECT_EQ(pic.pixel(at.x + 2, at.y + 7),
+                  rgb(half(redOf(c), redOf(row)), half(greenOf(c), greenOf(row)), half(blueOf(c), blueOf(row))))
+            << what << ": the ring blends with the row";
+        EXPECT_EQ(pic.pixel(at.x, at.y), row) << what << ": no fringe where the icon is transparent";
+        EXPECT_EQ(pic.pixel(at.x + 15, at.y + 15), row) << what;
+    };
+    // Closed: the chosen desktop's icon at the box's left, on the box's white.
+    ASSERT_EQ(w().Scb->selected(), 0);
+    expectIcon({b.left + 1 + style.padding, b.top + 3}, places[0], style.background, "closed box");
+
+    click(*w().Scb);
+    ASSERT_TRUE(w().Scb->isOpen());
+    ASSERT_EQ(w().Scb->bounds().height(), 22 + static_cast<int>(places.size()) * style.rowHeight + 2);
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const Point row = chooserRow(static_cast<int>(i));
+        const int iconLeft = b.left + 1 + style.padding + places[i].depth * FolderChooserView::kIndentPerDepth;
+        const Point at{iconLeft, row.y - 4};
+        // The chosen row is blue, with its icon blended on the blue.
+        expectIcon(at, places[i], i == 0 ? style.selected : style.background, places[i].name);
+        // The name starts right of the icon: its first ink lies in the name's place.
+        const Bitmap& pic = native().picture;
+        const Colour ink = i == 0 ? style.selectedText : style.text;
+        int firstInk = -1;
+        for (int x = b.left + 1; x < b.right - 1 && firstInk < 0; ++x)
+            for (int y = at.y; y < at.y + style.rowHeight; ++y)
+                if (x >= iconLeft + 16 && pic.pixel(x, y) == ink) firstInk = x;
+        EXPECT_GE(firstInk, iconLeft + 16 + 4) << places[i].name;
+        EXPECT_LT(firstInk, iconLeft + 16 + 4 + 8) << places[i].name;
+    }
+    // The list is at most twelve rows tall; more scroll.
+    std::vector<FolderPlace> many;
+    for (int i = 0; i < 20; ++i) many.push_back({"F" + std::to_string(i), "C:\\F" + std::to_string(i), 1, {}});
+    w().Scb->setPlaces(many);
+    w().Scb->setOpen(true);
+    EXPECT_EQ(w().Scb->bounds().height(), 22 + 12 * style.rowHeight + 2);
+}
+
+TEST_F(FinderDialog, ASearchShowsTheBusyCursorOverTheBackgroundAndTheArrowOverThePlayButton) {
+    makeWideTree();
+    start();
+    const Point background{300, 8};
+    const Rect play = w().playButton->bounds();
+    const Point onPlay{play.left + play.width() / 2, play.top + play.height() / 2};
+    EXPECT_EQ(native().cursorAt(background), CursorKind::Arrow);
+    int busyChecks = 0;
+    int refreshesAtStart = -1;
+    pf.clock.onProcessMessages = [&] {
+        if (listed().size() == 3) {
+            if (refreshesAtStart < 0) refreshesAtStart = native().cursorRefreshes;
+            ++busyChecks;
+            EXPECT_EQ(native().cursorAt(background), CursorKind::Busy);
+            EXPECT_EQ(native().cursorAt(onPlay), CursorKind::Arrow);
+        }
+    };
+    const auto answer = openFinder({[&] {
+                                        const int before = native().cursorRefreshes;
+                                        click(*w().findButton);
+                                        EXPECT_EQ(native().cursorAt(background), CursorKind::Arrow)
+                                            << "the arrow again after the search";
+                                        EXPECT_EQ(native().cursorRefreshes, before + 2)
+                                            << "both changes showed at once";
+                                    },
+                                    [&] { click(*w().okButton); }});
+    pf.clock.onProcessMessages = nullptr;
+    EXPECT_GT(busyChecks, 0);
+    EXPECT_EQ(listed().size(), 30u);
+}
+
+TEST_F(FinderDialog, QuittingDuringASearchStopsItAtOnceAndTheProgramStillQuits) {
+    makeWideTree();
+    start();
+    std::size_t listedAtQuit = 0;
+    pf.clock.onProcessMessages = [&] {
+        if (listedAtQuit == 0 && listed().size() == 5) {
+            listedAtQuit = listed().size();
+            program->mainform->FormClose();  // "Exit", or the session ending
+        }
+    };
+    const auto answer = openFinder({[&] { click(*w().findButton); }});
+    pf.clock.onProcessMessages = nullptr;
+    EXPECT_EQ(answer, std::nullopt);
+    EXPECT_EQ(finder().modalResult(), DialogResult::Cancel);
+    EXPECT_FALSE(finder().searchActive());
+    EXPECT_EQ(listed().size(), listedAtQuit) << "the search stopped at once";
+    EXPECT_FALSE(native().isVisible());
+    EXPECT_TRUE(pf.clock.quitRequested()) << "the quit is still there for the program's loop";
+    EXPECT_EQ(native().cursorAt({300, 8}), CursorKind::Arrow);
 }
 
 TEST_F(FinderDialog, AClickChoosesADoubleClickAndThePlayButtonListen) {

@@ -227,5 +227,32 @@ TEST_F(FinderSearchTest, AStopAfterARestartRequestCancelsBoth) {
     for (const std::string& f : tree.listed) EXPECT_NE(f, "C:\\New");
 }
 
+TEST_F(FinderSearchTest, AQuitRequestSeenWhileMessagesRunStopsEveryLevelAndStaysPending) {
+    addWideTree(tree, "C:\\Old", 3, 6);
+    tree.folders["C:\\New"] = {file("n.wav")};
+    int givenAtQuit = 0;
+    std::size_t foundAtQuit = 0;
+    loop.onProcessMessages = [&] {
+        if (givenAtQuit == 0 && found.size() == 9) {
+            // The application is asked to quit while the walk stands deep in the tree; a
+            // second "Find Sounds" pressed just before is dropped with it.
+            search.run("C:\\New");
+            loop.quit(0);
+            givenAtQuit = tree.entriesGiven;
+            foundAtQuit = found.size();
+        }
+    };
+
+    search.run("C:\\Old");
+
+    ASSERT_GT(givenAtQuit, 0);
+    EXPECT_EQ(tree.entriesGiven, givenAtQuit) << "no level took another entry";
+    EXPECT_EQ(found.size(), foundAtQuit);
+    EXPECT_EQ(starts, 1);
+    EXPECT_FALSE(search.running());
+    EXPECT_FALSE(search.searchActive());
+    EXPECT_TRUE(loop.quitRequested()) << "the request is left for the application's loop";
+}
+
 }  // namespace
 }  // namespace norvi::test

@@ -11,6 +11,10 @@
 #include <set>
 
 #include "app/program.h"
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "platform/win32/dib.h"
 #include "platform/win32/files.h"
 #include "platform/win32/win32_platform.h"
 #include "screen_grab.h"
@@ -109,7 +113,7 @@ protected:
     FinderWindow& w() { return *finder().window(); }
     HWND hwnd() { return reinterpret_cast<HWND>(w().native().handle()); }
     void searchIn(const std::string& folder) {
-        w().Scb->setPlaces({{"Test tree", folder, 0}});
+        w().Scb->setPlaces({{"Test tree", folder, 0, {}}});
         w().Scb->setSelected(0);
     }
     // Opens the finder; `whileOpen` runs once from a timer inside its modal loop.
@@ -147,12 +151,32 @@ TEST_F(FinderWin32, SearchOfAGeneratedTreeFindsExactlyItsSoundsSorted) {
         GetWindowRect(hwnd(), &r);
         test::pumpUntil([] { return false; }, 300);
         test::saveBmp(test::grabScreenRect(r), test::besideTestProgram("finder.bmp"));
-        // And with the folder chooser open on the system's own places.
-        w().Scb->setPlaces(platform.files().folderPlaces());
+        // And with the folder chooser open on the shell's own places, with a few folders
+        // on the desktop so that the list fills its twelve rows and scrolls.
+        std::vector<std::wstring> desktopFolders;
+        wchar_t* desktop = nullptr;
+        if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &desktop))) {
+            for (int i = 1; i <= 6; ++i) {
+                desktopFolders.push_back(std::wstring(desktop) + L"\\Norvi test sounds " + std::to_wstring(i));
+                CreateDirectoryW(desktopFolders.back().c_str(), nullptr);
+            }
+        }
+        CoTaskMemFree(desktop);
+        std::vector<FolderPlace> places = platform.files().folderPlaces();
+        for (const std::wstring& f : desktopFolders) RemoveDirectoryW(f.c_str());
+        const auto onDesktop = std::count_if(places.begin(), places.end(), [](const FolderPlace& p) {
+            return p.depth == 1 && p.name.rfind("Norvi test sounds ", 0) == 0 && !p.path.empty();
+        });
+        EXPECT_EQ(onDesktop, 6) << "the desktop's own folders are offered below it";
+        ASSERT_GE(places.size(), 12u);
+        w().Scb->setPlaces(std::move(places));
+        w().Scb->setSelected(4);  // a drive, at depth 2
         w().Scb->setOpen(true);
+        EXPECT_EQ(w().Scb->bounds().height(), 22 + 12 * 16 + 2) << "twelve rows tall";
         test::pumpUntil([] { return false; }, 300);
         test::saveBmp(test::grabScreenRect(r), test::besideTestProgram("finder_chooser.bmp"));
         w().Scb->setOpen(false);
+        w().Scb->setSelected(0);
         finder().BitBtn1Click();
     });
     EXPECT_EQ(result, DialogResult::OK);
@@ -179,21 +203,98 @@ TEST_F(FinderWin32, CancelClickedDuringASearchStopsItAndAnswersCancel) {
     EXPECT_FALSE(IsWindowVisible(hwnd()));
 }
 
-TEST(FinderPlacesWin32, TheDesktopComesFirstThenTheUsersFoldersAndTheDrives) {
-    Win32Files files;
-    const std::vector<FolderPlace> places = files.folderPlaces();
-    ASSERT_GE(places.size(), 2u);
-    EXPECT_EQ(places.front().name, "Desktop");
-    EXPECT_EQ(places.front().depth, 0);
-    bool drive = false;
-    for (const FolderPlace& p : places) {
-        EXPECT_TRUE(files.directoryExists(p.path)) << p.name << " " << p.path;
-        drive = drive || p.path == "C:\\";
-        if (&p != &places.front()) {
-            EXPECT_EQ(p.depth, 1) << p.name;
+TEST_F(FinderWin32, AQuitDuringASearchStopsItAndStaysForTheProgramsLoop) {
+    searchIn(tree.root);
+    const DialogResult result = openWith([&] {
+        // The clicks come first; the quit request is seen once the search lets messages run.
+        postClick(*w().findButton);
+        PostQuitMessage(7);
+    });
+    EXPECT_EQ(result, DialogResult::Cancel);
+    EXPECT_FALSE(finder().searchActive());
+    EXPECT_LT(w().ListBox1->count(), static_cast<int>(tree.sounds.size())) << "the search stopped early";
+    EXPECT_TRUE(platform.loop().quitRequested());
+    // The request is still in the queue for the program's own loop.
+    bool quit = false;
+    MSG msg;
+    while (!quit && PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            quit = true;
+            EXPECT_EQ(msg.wParam, 7u);
+        } else {
+            DispatchMessageW(&msg);
         }
     }
-    EXPECT_TRUE(drive) << "drive C: is offered";
+    EXPECT_TRUE(quit);
+}
+
+TEST(FinderPlacesWin32, TheShellsHierarchyFromTheDesktopDownToTheDrivesWithItsIcons) {
+    Win32Files files;
+    const std::vector<FolderPlace> places = files.folderPlaces();
+    ASSERT_GE(places.size(), 3u);
+    // The root: the desktop, with the user's desktop folder.
+    wchar_t* raw = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &raw)));
+    const std::string desktop = narrow(raw);
+    CoTaskMemFree(raw);
+    EXPECT_EQ(places.front().depth, 0);
+    EXPECT_EQ(places.front().path, desktop);
+    EXPECT_FALSE(places.front().name.empty());
+    bool driveC = false;
+    int drives = 0;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        const FolderPlace& p = places[i];
+        std::cout << "[ places ] " << std::string(static_cast<std::size_t>(p.depth) * 2, ' ') << p.name << " | "
+                  << p.path << " | icon " << p.icon.width() << "x" << p.icon.height() << "\n";
+        EXPECT_FALSE(p.name.empty()) << i;
+        if (i > 0) {
+            EXPECT_TRUE(p.depth == 1 || p.depth == 2) << p.name;
+            // A drive lies below a folder of the desktop (the computer), never below the root.
+            if (p.depth == 2) {
+                EXPECT_GE(places[i - 1].depth, 1) << p.name;
+            }
+        }
+        if (!p.path.empty()) {
+            EXPECT_TRUE(files.directoryExists(p.path)) << p.name << " " << p.path;
+        }
+        if (p.depth == 2) {
+            ++drives;
+            driveC = driveC || p.path == "C:\\";
+        }
+        ASSERT_EQ(p.icon.width(), 16) << p.name;
+        ASSERT_EQ(p.icon.height(), 16) << p.name;
+        ASSERT_EQ(p.icon.bitsPerPixel(), 32) << p.name;
+        int opaque = 0;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x) opaque += p.icon.row(y)[x * 4 + 3] > 0;
+        EXPECT_GT(opaque, 16) << p.name << ": the icon shows something";
+        EXPECT_LT(opaque, 256) << p.name << ": and is transparent around it";
+    }
+    EXPECT_GE(drives, 1);
+    EXPECT_TRUE(driveC) << "drive C: is offered below the computer";
+}
+
+TEST(FinderPlacesWin32, TheShellsIconBecomesAPictureWithItsOpacity) {
+    // The shell's folder icon of the desktop, drawn over black and white.
+    SHFILEINFOW info{};
+    LPITEMIDLIST root = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &root)));
+    ASSERT_TRUE(SHGetFileInfoW(reinterpret_cast<LPCWSTR>(root), 0, &info, sizeof info,
+                               SHGFI_PIDL | SHGFI_ICON | SHGFI_SMALLICON));
+    CoTaskMemFree(root);
+    const UniqueIcon icon(info.hIcon);
+    const Bitmap picture = pictureOfIcon(icon.get(), 16);
+    ASSERT_EQ(picture.width(), 16);
+    // Painted over a colour, the picture's transparent pixels show that colour exactly.
+    bool transparent = false, opaque = false;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            transparent = transparent || picture.row(y)[x * 4 + 3] == 0;
+            opaque = opaque || picture.row(y)[x * 4 + 3] == 255;
+        }
+    EXPECT_TRUE(transparent);
+    EXPECT_TRUE(opaque);
+    EXPECT_TRUE(pictureOfIcon(nullptr, 16).empty());
 }
 
 // Records the longest time between two message-processing calls of the search.
@@ -209,6 +310,7 @@ public:
     }
     int run() override { return real_.run(); }
     void quit(int code) override { real_.quit(code); }
+    bool quitRequested() const override { return real_.quitRequested(); }
     void sleep(int ms) override { real_.sleep(ms); }
     std::uint64_t nowMilliseconds() override { return real_.nowMilliseconds(); }
     double longestGap = 0;

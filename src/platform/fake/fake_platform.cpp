@@ -116,6 +116,29 @@ void FakeEventLoop::quit(int) { quit_ = true; }
 
 // ---- files ----------------------------------------------------------------------------
 
+Bitmap testFolderIcon(Colour c) {
+    Bitmap icon(16, 16, 32, c);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const bool inner = x >= 3 && x < 13 && y >= 3 && y < 13;
+            const bool ring = x >= 2 && x < 14 && y >= 2 && y < 14;
+            icon.row(y)[x * 4 + 3] = static_cast<std::uint8_t>(inner ? 255 : ring ? 128 : 0);
+        }
+    return icon;
+}
+
+std::vector<FolderPlace> FakeFiles::defaultPlaces() {
+    return {
+        {"Desktop", "C:\\Users\\Tester\\Desktop", 0, testFolderIcon(rgb(0x20, 0x60, 0xC0))},
+        {"Tester", "C:\\Users\\Tester", 1, testFolderIcon(rgb(0xE0, 0xC0, 0x40))},
+        {"This PC", "", 1, testFolderIcon(rgb(0x30, 0x90, 0x30))},
+        {"Local Disk (C:)", "C:\\", 2, testFolderIcon(rgb(0x80, 0x80, 0x80))},
+        {"Data (D:)", "D:\\", 2, testFolderIcon(rgb(0x60, 0x40, 0x20))},
+        {"Network", "", 1, testFolderIcon(rgb(0x10, 0x80, 0x80))},
+        {"Sounds", "C:\\Users\\Tester\\Desktop\\Sounds", 1, testFolderIcon(rgb(0xC0, 0x30, 0x30))},
+    };
+}
+
 bool FakeFiles::directoryExists(const std::string& path) {
     return directories.count(withoutTrailingSlash(path)) > 0;
 }
@@ -382,7 +405,8 @@ std::optional<std::string> FakeDialogs::openFile(const std::string& filter) {
 
 void FakeDialogs::runModal(const std::function<bool()>& done) {
     ++modalRuns;
-    while (!done()) {
+    // As on Windows, a quit request ends the wait and stays pending for the outer loop.
+    while (!done() && !loop_.quitRequested()) {
         if (whileModal.empty()) {
             ++modalsLeftOpen;
             return;

@@ -56,12 +56,12 @@ public:
     void processMessages() override;
     int run() override;
     void quit(int exitCode) override;
+    bool quitRequested() const override { return quit_; }
     void sleep(int ms) override { now_ += static_cast<std::uint64_t>(ms < 0 ? 0 : ms); }
     std::uint64_t nowMilliseconds() override { return now_; }
 
     // Moves the clock forward by ms, delivering every tick that falls due on the way.
     void advance(int ms);
-    bool quitRequested() const { return quit_; }
     int processMessagesCalls = 0;
     // Run once by processMessages, then forgotten: a user event arriving "meanwhile".
     std::vector<std::function<void()>> pendingEvents;
@@ -78,6 +78,10 @@ private:
 };
 
 // Files live in memory; paths are Windows-style strings, compared without regard to case.
+// A 16 x 16 test icon in the shell's format: transparent corners (alpha 0), a one-pixel
+// half-opaque ring (alpha 128) and an opaque block of colour c inside it, [3, 13) x [3, 13).
+Bitmap testFolderIcon(Colour c);
+
 class FakeFiles : public Files {
 public:
     std::string localAppDataFolder() override { return localAppData; }
@@ -96,11 +100,11 @@ public:
     std::map<std::string, std::string, NoCaseLess> files;
     std::map<std::string, bool, NoCaseLess> directories;  // value: read-only
     bool failCreateDirectory = false;
-    std::vector<FolderPlace> places{{"Desktop", "C:\\Users\\Tester\\Desktop", 0},
-                                    {"Documents", "C:\\Users\\Tester\\Documents", 1},
-                                    {"Music", "C:\\Users\\Tester\\Music", 1},
-                                    {"Downloads", "C:\\Users\\Tester\\Downloads", 1},
-                                    {"C:\\", "C:\\", 1}};
+    // The shell's namespace as a user's machine shows it: the desktop, its folders (two
+    // virtual ones without a path), and the computer's drives one level deeper. Each has
+    // its own testFolderIcon colour.
+    std::vector<FolderPlace> places = defaultPlaces();
+    static std::vector<FolderPlace> defaultPlaces();
 
 private:
     bool parentWritable(const std::string& path);
@@ -293,7 +297,10 @@ public:
     // Releasing a held capture reports it, as WM_CAPTURECHANGED does.
     void setCapture(bool c) override;
     void close() override;
+    void refreshCursor() override { ++cursorRefreshes; }
 
+    // The cursor the window shows with the pointer at a client point.
+    CursorKind cursorAt(Point p) const { return onCursorAt ? onCursorAt(p) : CursorKind::Arrow; }
     // What a user sees in the client area: the picture centred, background elsewhere.
     Colour clientPixel(int x, int y) const;
 
@@ -307,6 +314,7 @@ public:
     int bringToFrontCalls = 0;
     int systemMoves = 0;
     int pictureCalls = 0;
+    int cursorRefreshes = 0;
     bool captured = false;
     bool destroyed = false;
     Bitmap picture;

@@ -17,4 +17,9 @@ UniqueBitmap createDibSection(int width, int height, int bitsPerPixel, void** bi
 // A DIB section holding a copy of the bitmap.
 UniqueBitmap dibSectionOf(const Bitmap& picture);
 
+// The icon as the system draws it at size x size, as a 32-bit picture whose fourth byte is
+// its opacity (not premultiplied): what an alpha icon, a masked one or a scaled one shows.
+// Empty when it cannot be drawn.
+Bitmap pictureOfIcon(HICON icon, int size);
+
 }  // namespace norvi::win32

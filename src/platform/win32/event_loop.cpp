@@ -64,11 +64,15 @@ void Win32EventLoop::processMessages() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
         // A quit request is left for run(), which ends on it.
-        if (msg.message == WM_QUIT) return;
+        if (msg.message == WM_QUIT) {
+            quitPending_ = true;
+            return;
+        }
         const bool ownTimer = msg.message == WM_TIMER && msg.hwnd == window_.handle();
         if (ownTimer && std::find(ticked.begin(), ticked.end(), msg.wParam) != ticked.end()) return;
         if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return;
         if (msg.message == WM_QUIT) {
+            quitPending_ = true;
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
@@ -82,14 +86,20 @@ int Win32EventLoop::run() {
     MSG msg;
     for (;;) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) return static_cast<int>(msg.wParam);
+        if (got == 0) {
+            quitPending_ = false;
+            return static_cast<int>(msg.wParam);
+        }
         if (got < 0) return 1;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
 }
 
-void Win32EventLoop::quit(int exitCode) { PostQuitMessage(exitCode); }
+void Win32EventLoop::quit(int exitCode) {
+    quitPending_ = true;
+    PostQuitMessage(exitCode);
+}
 
 void Win32EventLoop::sleep(int milliseconds) { Sleep(static_cast<DWORD>(std::max(0, milliseconds))); }
 

@@ -39,6 +39,9 @@ public:
     void processMessages() override;
     int run() override;
     void quit(int exitCode) override;
+    // Set by quit() and by a quit request that processMessages() finds waiting (posted by
+    // anyone); cleared when run() ends on it.
+    bool quitRequested() const override { return quitPending_; }
     void sleep(int milliseconds) override;
     std::uint64_t nowMilliseconds() override;
 
@@ -48,6 +51,7 @@ private:
     MessageWindow window_;
     std::map<UINT_PTR, Win32Timer*> timers_;
     UINT_PTR nextId_ = 1;
+    bool quitPending_ = false;
 };
 
 }  // namespace norvi::win32

@@ -120,6 +120,24 @@ void Win32Window::setCapture(bool capture) {
 
 void Win32Window::close() { SendMessageW(window_.get(), WM_CLOSE, 0, 0); }
 
+void Win32Window::showCursorAt(POINT client) {
+    const CursorKind kind = onCursorAt ? onCursorAt(Point{client.x, client.y}) : CursorKind::Arrow;
+    SetCursor(LoadCursorW(nullptr, kind == CursorKind::Busy ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32Window::refreshCursor() {
+    // The system asks again (WM_SETCURSOR) only when the pointer moves: a change shows now
+    // if the pointer is over this window's client area and no other window holds the mouse.
+    POINT p{};
+    if (!GetCursorPos(&p) || WindowFromPoint(p) != window_.get()) return;
+    const HWND capture = GetCapture();
+    if (capture && capture != window_.get()) return;
+    ScreenToClient(window_.get(), &p);
+    RECT client{};
+    GetClientRect(window_.get(), &client);
+    if (PtInRect(&client, p)) showCursorAt(p);
+}
+
 // ---- messages -------------------------------------------------------------------------
 
 LRESULT Win32Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -135,6 +153,16 @@ LRESULT Win32Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_NCHITTEST:
         if (args_.clickThrough) return HTTRANSPARENT;
+        break;
+    case WM_SETCURSOR:
+        // Over the client area the program names the cursor; elsewhere (a frame) the system.
+        if (reinterpret_cast<HWND>(wParam) == window && LOWORD(lParam) == HTCLIENT) {
+            POINT p{};
+            GetCursorPos(&p);
+            ScreenToClient(window, &p);
+            showCursorAt(p);
+            return TRUE;
+        }
         break;
     case WM_ERASEBKGND:
         return 1;  // WM_PAINT covers every pixel; erasing first would flicker

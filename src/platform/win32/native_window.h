@@ -32,6 +32,7 @@ public:
     void startSystemMove() override;
     void setCapture(bool capture) override;
     void close() override;
+    void refreshCursor() override;
 
     LRESULT windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
@@ -45,6 +46,8 @@ private:
     void positionChanging(WINDOWPOS& position);
     void mouseMoved(HWND window, LPARAM lParam);
     void character(wchar_t unit);
+    // Sets the cursor onCursorAt names for a client point.
+    void showCursorAt(POINT client);
 
     WindowCreateArgs args_;
     UniqueWindow window_;

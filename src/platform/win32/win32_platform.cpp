@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "platform/win32/com.h"
 #include "platform/win32/desktop.h"
 #include "platform/win32/dialogs.h"
 #include "platform/win32/event_loop.h"
@@ -20,6 +21,9 @@
 namespace norvi::win32 {
 
 struct Win32Platform::Parts {
+    // First, so it is there for every part and ends after all of them: the shell's folder
+    // interfaces (the finder's chooser) need COM on the GUI thread.
+    ComApartment com;
     Win32Keyboard keyboard;
     Win32EventLoop loop;
     Win32Files files;

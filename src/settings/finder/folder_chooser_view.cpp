@@ -11,8 +11,9 @@ namespace norvi {
 using namespace ui::kit;
 
 namespace {
-constexpr int kIndentPerDepth = 14;
 constexpr int kArrowWidth = 18;
+constexpr int kIconSize = 16;  // the shell's small icons
+constexpr int kIconGap = 4;    // between a row's icon and its name
 }  // namespace
 
 FolderChooserView::FolderChooserView(const ListBoxStyle& style, int boxHeight)
@@ -69,11 +70,14 @@ int FolderChooserView::rowAt(Point p) const {
     return row < static_cast<int>(places_.size()) ? row : -1;
 }
 
-void FolderChooserView::paintRow(Painter& p, const Rect& row, int index, bool highlighted) {
+void FolderChooserView::paintRow(Painter& p, const Rect& row, int index, bool highlighted, Indent indent) {
     if (highlighted) p.fill(row, style_.selected);
     const FolderPlace& place = places_[static_cast<std::size_t>(index)];
-    const Rect text{row.left + style_.padding + place.depth * kIndentPerDepth, row.top, row.right - style_.padding,
-                    row.bottom};
+    // The icon's room is kept even when the shell gave none, so names line up.
+    const int iconLeft = row.left + style_.padding + (indent == Indent::ByDepth ? place.depth * kIndentPerDepth : 0);
+    if (!place.icon.empty())
+        p.picture({iconLeft, row.top + (row.height() - place.icon.height()) / 2}, place.icon);
+    const Rect text{iconLeft + kIconSize + kIconGap, row.top, row.right - style_.padding, row.bottom};
     p.text(text, style_.font, place.name, highlighted ? style_.selectedText : style_.text);
 }
 
@@ -83,7 +87,8 @@ void FolderChooserView::paint(Painter& p) {
     p.frame(box, style_.border);
     if (selected_ >= 0) {
         const Rect row{1, 1, box.right - 1 - kArrowWidth, box.bottom - 1};
-        paintRow(p, row, selected_, open_ == false && focused());
+        // As in the shell's own drop-down, the box shows the chosen folder without its indent.
+        paintRow(p, row, selected_, open_ == false && focused(), Indent::None);
     }
     // The drop-down arrow: a small triangle pointing down.
     const int ax = box.right - kArrowWidth + (kArrowWidth - 7) / 2, ay = (box.height() - 4) / 2;
@@ -95,7 +100,7 @@ void FolderChooserView::paint(Painter& p) {
     Painter rows = p.within(inset(list, 1));
     for (int i = 0; i < listRows() && offset_ + i < static_cast<int>(places_.size()); ++i) {
         const Rect row = Rect::fromSize(0, i * style_.rowHeight, list.width() - 2, style_.rowHeight);
-        paintRow(rows, row, offset_ + i, offset_ + i == selected_);
+        paintRow(rows, row, offset_ + i, offset_ + i == selected_, Indent::ByDepth);
     }
 }
 

@@ -1,5 +1,6 @@
-// The sound finder's folder chooser: a drop-down list of places (the desktop, the user's
-// folders below it, each drive). A click on the closed box opens the list below it, over
+// The sound finder's folder chooser: a drop-down list of the shell's folders (the desktop,
+// its folders below it, the computer's drives below that), each row with the folder's icon
+// and, in the open list, indented by its depth. A click on the closed box opens the list below it, over
 // whatever lies there; a click on a row chooses that place and closes it. Up and Down
 // change the choice, Enter and Escape close the list.
 #pragma once
@@ -17,6 +18,8 @@ class FolderChooserView : public ui::kit::View {
 public:
     // The open list shows at most this many rows; more scroll with the wheel.
     static constexpr int kOpenRows = 12;
+    // Each level of depth moves a row's icon and name this far right in the open list.
+    static constexpr int kIndentPerDepth = 14;
 
     FolderChooserView(const ui::kit::ListBoxStyle& style, int boxHeight);
 
@@ -45,7 +48,8 @@ private:
     int listRows() const;
     Rect boxArea() const { return {0, 0, size().width, boxHeight_}; }
     Rect listArea() const;
-    void paintRow(ui::kit::Painter& p, const Rect& row, int index, bool highlighted);
+    enum class Indent { None, ByDepth };
+    void paintRow(ui::kit::Painter& p, const Rect& row, int index, bool highlighted, Indent indent);
     void scrollTo(int index);
 
     ui::kit::ListBoxStyle style_;

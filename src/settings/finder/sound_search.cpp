@@ -51,26 +51,32 @@ void SoundSearch::stop() {
     restart_.reset();
 }
 
+void SoundSearch::letMessagesRun() {
+    loop_.processMessages();
+    if (loop_.quitRequested()) stop();
+}
+
 void SoundSearch::FileSearch(const std::string& folder) {
     // An empty path would list the current folder, which is not what the user chose.
     if (folder.empty()) return;
     const std::string base = withBackslash(folder);
     const bool listed = files_.listDirectory(folder, [&](const DirectoryEntry& entry) {
-        loop_.processMessages();
-        // OK or Cancel pressed just now: nothing more is walked into or reported.
+        letMessagesRun();
+        // OK, Cancel or a quit just now: nothing more is walked into or reported.
         if (!searchActive_) return false;
         if (entry.isDirectory) {
             if (entry.name != "." && entry.name != ".." && !entry.isReparsePoint) {
                 FileSearch(base + entry.name);
-                loop_.processMessages();
+                letMessagesRun();
             }
         } else if (isWaveFileName(entry.name)) {
             if (onFound) onFound(base + entry.name);
-            loop_.processMessages();
+            letMessagesRun();
         }
+        if (onStep) onStep();
         return searchActive_;
     });
-    if (listed) loop_.processMessages();
+    if (listed) letMessagesRun();
 }
 
 }  // namespace norvi

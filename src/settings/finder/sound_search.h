@@ -1,6 +1,7 @@
 // The sound finder's walk of a folder tree for ".wav" files. It runs on the GUI thread and
 // lets pending messages run after every entry, so the dialog stays usable while it walks;
-// stop() (OK, Cancel) ends every level of the walk at its next entry.
+// stop() (OK, Cancel) ends every level of the walk at its next entry, and so does a quit
+// request of the application seen while messages run.
 #pragma once
 
 #include <functional>
@@ -38,11 +39,17 @@ public:
 
     std::function<void()> onStart;
     std::function<void(const std::string& path)> onFound;
+    // After each entry of the walk (the dialog shows its busy cursor).
+    std::function<void()> onStep;
 
     SoundSearch(const SoundSearch&) = delete;
     SoundSearch& operator=(const SoundSearch&) = delete;
 
 private:
+    // Lets pending messages run; a quit request seen meanwhile stops the walk (the request
+    // itself stays pending for the application's loop).
+    void letMessagesRun();
+
     Files& files_;
     EventLoop& loop_;
     bool searchActive_ = true;

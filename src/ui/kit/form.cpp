@@ -52,6 +52,7 @@ Form::~Form() {
     w.onFocusGained = nullptr;
     w.onFocusLost = nullptr;
     w.onCaptureLost = nullptr;
+    w.onCursorAt = nullptr;
     // The views go now; none of them may call back into a half-destroyed form.
     root_->form_ = nullptr;
     hovered_ = focused_ = captured_ = nullptr;
@@ -91,6 +92,17 @@ void Form::bindWindow() {
         Batch batch(*this);
         loseCapture();
     };
+    w.onCursorAt = [this](Point p) { return cursorAt(p); };
+}
+
+void Form::setBackgroundCursor(CursorKind kind) {
+    if (kind == backgroundCursor_) return;
+    backgroundCursor_ = kind;
+    window_.refreshCursor();
+}
+
+CursorKind Form::cursorAt(Point p) {
+    return root_->mouseTargetAt(p) ? CursorKind::Arrow : backgroundCursor_;
 }
 
 Form::Batch::Batch(Form& form) : form_(form) { ++form_.batchDepth_; }

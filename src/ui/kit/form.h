@@ -83,6 +83,13 @@ public:
     // A view scrolled its content.
     void scrolled(const View& view);
 
+    // The cursor over bare background, where no view takes the mouse; every view shows the
+    // arrow. A change shows at once where the pointer is.
+    void setBackgroundCursor(CursorKind kind);
+    CursorKind backgroundCursor() const { return backgroundCursor_; }
+    // What the window shows with the pointer at p (client coordinates).
+    CursorKind cursorAt(Point p);
+
     Graphics& graphics() { return graphics_; }
     NativeWindow& window() { return window_; }
 
@@ -131,6 +138,7 @@ private:
     MouseButton captureButton_ = MouseButton::Left;
     bool windowHasFocus_ = false;
     bool focusCuesShown_ = false;
+    CursorKind backgroundCursor_ = CursorKind::Arrow;
     bool dirty_ = true;
     int batchDepth_ = 0;
     int repaints_ = 0;

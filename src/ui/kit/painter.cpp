@@ -87,6 +87,23 @@ void Painter::line(Point a, Point b, Colour c) {
     }
 }
 
+void Painter::picture(Point p, const Bitmap& picture) {
+    if (picture.bytesPerPixel() < 3) return;
+    const Rect r = intersection(toTarget(Rect::fromSize(p.x, p.y, picture.width(), picture.height())), clip_);
+    if (isEmpty(r)) return;
+    const int from = picture.bytesPerPixel(), to = target_.bytesPerPixel();
+    const bool blended = from == 4;
+    for (int y = r.top; y < r.bottom; ++y) {
+        const std::uint8_t* s = picture.row(y - origin_.y - p.y) + static_cast<std::size_t>(r.left - origin_.x - p.x) * from;
+        std::uint8_t* d = target_.row(y) + static_cast<std::size_t>(r.left) * to;
+        for (int x = r.left; x < r.right; ++x, s += from, d += to) {
+            const int a = blended ? s[3] : 255;
+            // Rounded: a + (b - a) * alpha / 255.
+            for (int i = 0; i < 3; ++i) d[i] = static_cast<std::uint8_t>((s[i] * a + d[i] * (255 - a) + 127) / 255);
+        }
+    }
+}
+
 Size Painter::measure(const FontSpec& font, std::string_view text) const {
     return graphics_.textExtent(font, text);
 }

@@ -33,6 +33,9 @@ public:
     void verticalLine(int x, int y0, int y1, Colour c);
     // A one-pixel line from a to b, both ends included (for glyphs such as a tick).
     void line(Point a, Point b, Colour c);
+    // A picture with its top-left corner at p, clipped: a 32-bit one blended over what is
+    // painted there by its fourth byte (opacity, not premultiplied), a 24-bit one opaque.
+    void picture(Point p, const Bitmap& picture);
     // Text vertically centred in r, aligned left or centred, clipped to r.
     void text(const Rect& r, const FontSpec& font, std::string_view text, Colour c,
               TextAlign align = TextAlign::Left);
