@@ -297,6 +297,36 @@ TEST(FinderPlacesWin32, TheShellsIconBecomesAPictureWithItsOpacity) {
     EXPECT_TRUE(pictureOfIcon(nullptr, 16).empty());
 }
 
+TEST(FinderCursorWin32, TheBusyCursorShowsOverTheBackgroundAndTheArrowOverThePlayButton) {
+    Win32Platform platform;
+    ui::Edit st;
+    auto window = FinderWindow::create(platform, st);
+    ASSERT_NE(window, nullptr);
+    window->centre(platform.screen().primarySize());
+    window->native().show();
+    const HWND hwnd = reinterpret_cast<HWND>(window->native().handle());
+    const auto pointTo = [&](Point client) {
+        POINT p{client.x, client.y};
+        ClientToScreen(hwnd, &p);
+        SetCursorPos(p.x, p.y);
+        test::pumpUntil([] { return false; }, 200);
+    };
+    const HCURSOR busy = LoadCursorW(nullptr, IDC_WAIT), arrow = LoadCursorW(nullptr, IDC_ARROW);
+    pointTo({300, 8});  // bare background, right of the heading
+    EXPECT_EQ(GetCursor(), arrow);
+    // A search starts: the change shows at once, without the pointer moving.
+    window->form().setBackgroundCursor(CursorKind::Busy);
+    EXPECT_EQ(GetCursor(), busy);
+    const Rect play = window->playButton->bounds();
+    pointTo({play.left + play.width() / 2, play.top + play.height() / 2});
+    EXPECT_EQ(GetCursor(), arrow) << "the play button keeps the arrow";
+    pointTo({300, 9});
+    EXPECT_EQ(GetCursor(), busy) << "and the background shows the busy cursor again";
+    window->form().setBackgroundCursor(CursorKind::Arrow);
+    EXPECT_EQ(GetCursor(), arrow);
+    window->native().hide();
+}
+
 // Records the longest time between two message-processing calls of the search.
 class TimedLoop : public EventLoop {
 public:
