@@ -70,6 +70,12 @@ mkdir -p "$(dirname "$WINEPREFIX")"
     wineserver -w
     touch "$WINEPREFIX/.norvi-ready"
   fi
+  # No window manager runs on the test displays: Wine is to draw the title bars and frames
+  # of Norvi's dialog windows itself rather than leave them to one.
+  if [ ! -f "$WINEPREFIX/.norvi-frames" ]; then
+    "$wine_binary" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1 &&
+      touch "$WINEPREFIX/.norvi-frames"
+  fi
   # Wine starts the user folders (Desktop, Documents, Music...) as links to the Unix home:
   # the tests' programs must neither search nor write the developer's own files.
   for folder in "$WINEPREFIX"/drive_c/users/*/*; do

@@ -1,5 +1,7 @@
 #include "about/about_window.h"
 
+#include <algorithm>
+
 #include "resources/built_in_pictures.h"
 #include "resources/built_in_resources.h"
 #include "ui/kit/geometry.h"
@@ -11,8 +13,7 @@ using namespace ui::kit;
 
 namespace {
 
-// A plain rectangle: the white panel with its single-line border, the title strip, the
-// bottom bar.
+// A plain rectangle: the white panel with its single-line border, the bottom bar.
 class FillView : public View {
 public:
     FillView(Colour fill, std::optional<Colour> border) : fill_(fill), border_(border) {}
@@ -43,18 +44,46 @@ private:
     Bitmap picture_;
 };
 
-// The system's light dialog look, for the window's own strip and its button.
-constexpr Colour kTitleText = 0x00000000;
+// The system's light dialog look for the button.
 constexpr Colour kPanelBorder = 0x00A0A0A0;
 const ButtonStyle& lightButton() {
     static const ButtonStyle style{FontSpec{"Segoe UI", 12}, 0x00E1E1E1, 0x00ADADAD, 0x00000000,
                                    0x00FBF1E5,             0x00F7E4CC, 0x00000000};
     return style;
 }
-const ButtonStyle& titleCloseButton() {
-    static const ButtonStyle style{FontSpec{"Segoe UI", 13}, 0x00FFFFFF, 0x00FFFFFF, 0x00000000,
-                                   0x002311E8,             0x003C2AF1, 0x00FFFFFF};
-    return style;
+
+// The panel's lines, top to bottom: each line's height and the gap above it. The block is
+// centred in the panel, so a taller or shorter caption moves it without squeezing it.
+constexpr int kNameHeight = 44, kVersionGap = 6, kVersionHeight = 20, kPictureGap = 10, kPictureSide = 48,
+              kNoticeGap = 14, kNoticeHeight = 20;
+constexpr int kBlockHeight =
+    kNameHeight + kVersionGap + kVersionHeight + kPictureGap + kPictureSide + kNoticeGap + kNoticeHeight;
+constexpr int kCloseMargin = 12;  // between "Close" and the window's right edge
+
+struct AboutLayout {
+    Rect panel, name, version, picture, notice, bottomBar, closeButton;
+};
+
+AboutLayout layOut(Size client, Size button) {
+    const int w = client.width, h = client.height;
+    const int barTop = std::max(0, h - kAboutBottomBarHeight);
+    AboutLayout l;
+    l.panel = {0, 0, w, barTop};
+    // Inside the panel's border, so centred text never covers it.
+    const auto line = [w](int top, int height) { return Rect{1, top, w - 1, top + height}; };
+    int y = std::max(1, (barTop - kBlockHeight) / 2);
+    l.name = line(y, kNameHeight);
+    y += kNameHeight + kVersionGap;
+    l.version = line(y, kVersionHeight);
+    y += kVersionHeight + kPictureGap;
+    l.picture = Rect::fromSize((w - kPictureSide) / 2, y, kPictureSide, kPictureSide);
+    y += kPictureSide + kNoticeGap;
+    l.notice = line(y, kNoticeHeight);
+    l.bottomBar = {0, barTop, w, h};
+    l.closeButton = Rect::fromSize(w - kCloseMargin - button.width,
+                                   barTop + (kAboutBottomBarHeight - button.height) / 2, button.width,
+                                   button.height);
+    return l;
 }
 
 }  // namespace
@@ -63,48 +92,44 @@ std::unique_ptr<AboutWindow> AboutWindow::create(Platform& platform) {
     WindowCreateArgs args;
     args.className = kAboutClassName;
     args.title = kAboutTitle;
-    args.bounds = Rect::fromSize(0, 0, kAboutSize.width, kAboutSize.height);
+    // The client width is asked for; the height is then set for the whole window.
+    args.bounds = Rect::fromSize(0, 0, kAboutClientWidth, kAboutWindowHeight);
     args.topmost = true;
+    args.titleBar = true;
     std::unique_ptr<NativeWindow> native = platform.createWindow(args);
     if (!native) return nullptr;
+    const Rect outer = native->bounds();
+    native->setBounds(Rect::fromSize(outer.left, outer.top, outer.width(), kAboutWindowHeight));
     return std::unique_ptr<AboutWindow>(new AboutWindow(platform, std::move(native)));
 }
 
 AboutWindow::AboutWindow(Platform& platform, std::unique_ptr<NativeWindow> native) : native_(std::move(native)) {
-    form_ = std::make_unique<Form>(*native_, platform.graphics(), platform.loop(), kAboutSize, kAboutPanel);
+    const Size client = native_->clientSize();
+    const AboutLayout l = layOut(client, darkTheme().dialogButton);
+    form_ = std::make_unique<Form>(*native_, platform.graphics(), platform.loop(), client, kAboutPanel);
     Form& f = *form_;
-    const int w = kAboutSize.width, h = kAboutSize.height;
-    const int panelBottom = h - kAboutBottomBarHeight;
 
-    f.add<FillView>(kAboutPanel, std::nullopt).setBounds({0, 0, w, kAboutTitleHeight});
-    f.add<LabelView>(kAboutTitle, LabelStyle{FontSpec{"Segoe UI", 12}, kTitleText})
-        .setBounds(Rect::fromSize(10, 0, 200, kAboutTitleHeight));
-    titleClose = &f.add<ButtonView>("", titleCloseButton());
-    titleClose->setGlyph(ButtonGlyph::Close);
-    titleClose->setBounds({w - 46, 0, w, kAboutTitleHeight});
-
-    f.add<FillView>(kAboutPanel, kPanelBorder).setBounds({0, kAboutTitleHeight, w, panelBottom});
+    f.add<FillView>(kAboutPanel, kPanelBorder).setBounds(l.panel);
     name = &f.add<LabelView>("Norvi", LabelStyle{FontSpec{"Segoe UI", 33}, 0x00000000}, TextAlign::Center);
-    name->setBounds({1, kAboutTitleHeight + 34, w - 1, kAboutTitleHeight + 78});
+    name->setBounds(l.name);
     const LabelStyle grey{FontSpec{"Segoe UI", 13}, kAboutGreyText};
     version = &f.add<LabelView>("", grey, TextAlign::Center);
-    version->setBounds({1, kAboutTitleHeight + 84, w - 1, kAboutTitleHeight + 104});
+    version->setBounds(l.version);
     picture = &f.add<PictureView>(loadBuiltInPicture(platform.resources(), resource::kAboutPicture));
-    picture->setBounds(Rect::fromSize((w - 48) / 2, kAboutTitleHeight + 114, 48, 48));
+    picture->setBounds(l.picture);
     notice = &f.add<LabelView>(kAboutNotice, grey, TextAlign::Center);
-    notice->setBounds({1, kAboutTitleHeight + 176, w - 1, kAboutTitleHeight + 196});
+    notice->setBounds(l.notice);
 
-    f.add<FillView>(kAboutBottomBar, std::nullopt).setBounds({0, panelBottom, w, h});
-    const Size b = darkTheme().dialogButton;
+    f.add<FillView>(kAboutBottomBar, std::nullopt).setBounds(l.bottomBar);
     closeButton = &f.add<ButtonView>("Close", lightButton());
-    closeButton->setBounds(Rect::fromSize(w - 12 - b.width, panelBottom + (kAboutBottomBarHeight - b.height) / 2,
-                                          b.width, b.height));
+    closeButton->setBounds(l.closeButton);
     f.repaint();
 }
 
 void AboutWindow::centre(Size screen) {
-    native_->setBounds(Rect::fromSize((screen.width - kAboutSize.width) / 2, (screen.height - kAboutSize.height) / 2,
-                                      kAboutSize.width, kAboutSize.height));
+    const Rect b = native_->bounds();
+    native_->setBounds(
+        Rect::fromSize((screen.width - b.width()) / 2, (screen.height - b.height()) / 2, b.width(), b.height()));
 }
 
 }  // namespace norvi

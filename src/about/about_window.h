@@ -1,6 +1,7 @@
-// The about box's window: a borderless 515 x 328 window drawn with the widget kit, with a
-// title strip of its own (the platform's windows carry none), a white panel holding the
-// name, version, picture and notice, and the bottom bar with "Close".
+// The about box's window: a fixed dialog frame with the system's title bar, 515 pixels wide
+// inside and 328 high outside, drawn with the widget kit: a white panel holding the name,
+// version, picture and notice, and the bottom bar with "Close". The parts are laid out
+// from the client height the system leaves inside its frame.
 #pragma once
 
 #include <memory>
@@ -12,14 +13,14 @@
 
 namespace norvi {
 
-constexpr Size kAboutSize{515, 328};
+constexpr int kAboutClientWidth = 515;
+constexpr int kAboutWindowHeight = 328;  // frame and caption included
 constexpr const char* kAboutClassName = "Tfabout";
 constexpr const char* kAboutTitle = "About";
 constexpr const char* kAboutNotice = "\xC2\xA9 2026 Norvi";  // "(c) 2026 Norvi"
 constexpr Colour kAboutPanel = 0x00FFFFFF;
 constexpr Colour kAboutBottomBar = 0x00F0F0F0;
 constexpr Colour kAboutGreyText = 0x00808080;
-constexpr int kAboutTitleHeight = 30;
 constexpr int kAboutBottomBarHeight = 51;
 
 class AboutWindow {
@@ -29,13 +30,13 @@ public:
 
     NativeWindow& native() { return *native_; }
     ui::kit::Form& form() { return *form_; }
+    // Centres the whole window, frame included, on a screen of that size.
     void centre(Size screen);
 
     ui::kit::LabelView* name = nullptr;
     ui::kit::LabelView* version = nullptr;  // Label31
     ui::kit::View* picture = nullptr;       // Image1
     ui::kit::LabelView* notice = nullptr;
-    ui::kit::ButtonView* titleClose = nullptr;  // the title strip's close button
     ui::kit::ButtonView* closeButton = nullptr;  // XiButton5, "Close"
 
     AboutWindow(const AboutWindow&) = delete;

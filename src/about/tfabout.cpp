@@ -17,7 +17,7 @@ void Tfabout::FormCreate() {
     if (!window_) return;
     AboutWindow& w = *window_;
     w.closeButton->onClick = [this] { XiButton5Click(); };
-    w.titleClose->onClick = [this] { XiButton5Click(); };
+    // The title bar's close box hides the box too: it is made once and kept.
     w.native().onClose = [this] { XiButton5Click(); };
     w.native().onActivate = [this] { FormActivate(); };
     w.form().onBackgroundPress = [this](MouseButton button, Point) {

@@ -21,7 +21,7 @@ public:
     void FormActivate();
     // "About...": shows the box, or brings it to the front when it is already shown.
     void show();
-    void XiButton5Click();  // "Close", also the title strip's close button
+    void XiButton5Click();  // "Close", also the title bar's close box
     bool visible() const { return visible_; }
     // The version line's text.
     const std::string& versionLine() const;

@@ -206,6 +206,10 @@ struct WindowCreateArgs {
     bool clickThrough = false;   // WS_EX_TRANSPARENT and no hit testing
     bool dropShadow = false;     // CS_DROPSHADOW
     bool noActivate = false;     // shown without taking the focus
+    // A fixed-size dialog frame: the system's caption showing the title, with a close box
+    // (WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME), no minimise, maximise or sizing.
+    // bounds then give the client area; the frame is added around it.
+    bool titleBar = false;
 };
 
 struct LayeredAttributes {
@@ -216,9 +220,10 @@ struct LayeredAttributes {
     friend bool operator==(const LayeredAttributes&, const LayeredAttributes&) = default;
 };
 
-// A borderless top-level window owned by the application's hidden window (so it has no
-// taskbar button). Its client area shows one picture, unscaled and centred, with
-// pictureBackground wherever the picture does not reach.
+// A borderless top-level window (or a dialog frame, see WindowCreateArgs::titleBar) owned
+// by the application's hidden window (so it has no taskbar button). Its client area shows
+// one picture, unscaled and centred, with pictureBackground wherever the picture does not
+// reach.
 class NativeWindow {
 public:
     virtual ~NativeWindow() = default;
@@ -226,8 +231,9 @@ public:
     virtual void show() = 0;  // visible and at the front; activates unless created noActivate
     virtual void hide() = 0;
     virtual bool isVisible() = 0;
-    virtual Rect bounds() = 0;  // screen coordinates
+    virtual Rect bounds() = 0;  // screen coordinates, the frame included
     virtual void setBounds(const Rect& bounds) = 0;
+    virtual Size clientSize() = 0;  // inside the frame; the whole window when it has none
     virtual void setLayered(const LayeredAttributes& attributes) = 0;
     virtual void setRoundRegion(int width, int height, int ellipseWidth, int ellipseHeight) = 0;
     virtual bool isTopmost() = 0;
@@ -237,7 +243,7 @@ public:
     virtual void setPicture(const Bitmap& picture, Colour pictureBackground) = 0;
     virtual void startSystemMove() = 0;  // ReleaseCapture + WM_SYSCOMMAND 0xF012
     virtual void setCapture(bool capture) = 0;
-    virtual void close() = 0;  // as WM_CLOSE: runs onClose
+    virtual void close() = 0;  // as WM_CLOSE (the title bar's close box): runs onClose
     // Shows at once the cursor onCursorAt gives for where the pointer is, if it is over the
     // client area (the system asks only when the pointer moves).
     virtual void refreshCursor() = 0;

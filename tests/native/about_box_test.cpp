@@ -78,18 +78,22 @@ TEST_F(AboutBox, CreationAndActivationRecordTheForegroundWindow) {
     EXPECT_EQ(program->lock.LastForegroundWnd, native().handle());
 }
 
-TEST_F(AboutBox, IsATopmostCentredBoxWithNameVersionPictureNoticeAndCloseBar) {
+TEST_F(AboutBox, IsATopmostCentredTitledBoxWithNameVersionPictureNoticeAndCloseBar) {
     pf.ver.versions[pf.disk.program] = {1, 0, 0, 1};
     start();
     chooseAbout();
     fake::FakeWindow& w = native();
     EXPECT_EQ(w.args.title, "About");
     EXPECT_TRUE(w.args.topmost);
-    EXPECT_EQ(w.bounds(), Rect::fromSize((1920 - 515) / 2, (1080 - 328) / 2, 515, 328));
+    EXPECT_TRUE(w.args.titleBar);
+    // 515 wide inside the fake's 3-pixel borders, 328 high outside, centred as a whole.
+    EXPECT_EQ(w.bounds(), Rect::fromSize((1920 - 521) / 2, (1080 - 328) / 2, 521, 328));
+    const int h = 328 - 26 - 3;
+    EXPECT_EQ(w.clientSize(), (Size{515, h}));
     pf.clock.advance(5);  // the repaint after the version line changed
     const Bitmap& picture = w.picture;
     ASSERT_EQ(picture.width(), 515);
-    ASSERT_EQ(picture.height(), 328);
+    ASSERT_EQ(picture.height(), h);
     AboutWindow& a = *about().window();
     EXPECT_EQ(a.name->text(), "Norvi");
     // Black ink of the name, grey ink of the version and the notice, each centred.
@@ -110,27 +114,67 @@ TEST_F(AboutBox, IsATopmostCentredBoxWithNameVersionPictureNoticeAndCloseBar) {
     for (int y = pic.top; y < pic.bottom; ++y)
         for (int x = pic.left; x < pic.right; ++x) drawn += picture.pixel(x, y) != kAboutPanel;
     EXPECT_GT(drawn, 48 * 48 / 4) << "the picture is drawn";
-    // The bottom bar with "Close" at its right.
-    EXPECT_EQ(picture.pixel(5, 328 - 5), kAboutBottomBar);
-    EXPECT_EQ(picture.pixel(5, 328 - 51), kAboutBottomBar);
-    EXPECT_NE(picture.pixel(5, 328 - 52), kAboutBottomBar);
     EXPECT_EQ(a.closeButton->size(), (Size{75, 25}));
-    EXPECT_GT(a.closeButton->bounds().left, 515 / 2);
-    EXPECT_GE(a.closeButton->bounds().top, 328 - 51);
 }
 
-TEST_F(AboutBox, TheTitleCloseButtonAndEscapeCloseItAndABarePressMovesIt) {
+// The frame differs between systems and display scales: whatever client height it leaves,
+// the bar keeps its 51 pixels at the bottom with "Close" in it, and the lines stay whole
+// and centred in the panel above.
+TEST(AboutLayout, FollowsTheClientHeightTheFrameLeaves) {
+    const fake::FrameInsets frames[] = {{3, 26, 3, 3}, {8, 31, 8, 8}, {1, 19, 1, 1}, {0, 0, 0, 0}};
+    for (const fake::FrameInsets& frame : frames) {
+        SCOPED_TRACE(testing::Message() << "caption and border " << frame.top << "/" << frame.bottom);
+        fake::FakePlatform pf;
+        loadGeneratedResources(pf.res);
+        pf.titleBarFrame = frame;
+        const std::unique_ptr<AboutWindow> about = AboutWindow::create(pf);
+        ASSERT_NE(about, nullptr);
+        fake::FakeWindow& w = *pf.window("Tfabout");
+        const int h = 328 - frame.top - frame.bottom;
+        EXPECT_EQ(w.bounds().height(), 328);
+        EXPECT_EQ(w.clientSize(), (Size{515, h}));
+        const Bitmap& picture = w.picture;
+        ASSERT_EQ(picture.height(), h);
+        // The bottom bar: exactly its last 51 rows.
+        const int barTop = h - 51;
+        EXPECT_EQ(picture.pixel(5, h - 1), kAboutBottomBar);
+        EXPECT_EQ(picture.pixel(5, barTop), kAboutBottomBar);
+        EXPECT_NE(picture.pixel(5, barTop - 1), kAboutBottomBar);
+        const Rect close = about->closeButton->bounds();
+        EXPECT_EQ(close.right, 515 - 12);
+        EXPECT_EQ(close.top - barTop, h - close.bottom) << "centred in the bar";
+        EXPECT_NE(picture.pixel(close.left + 3, close.top + 3), kAboutBottomBar) << "the button is drawn";
+        // The lines, top to bottom, inside the panel with equal room above and below.
+        const Rect name = about->name->bounds(), notice = about->notice->bounds();
+        EXPECT_LT(about->name->bounds().bottom, about->version->bounds().top);
+        EXPECT_LT(about->version->bounds().bottom, about->picture->bounds().top);
+        EXPECT_LT(about->picture->bounds().bottom, notice.top);
+        EXPECT_NEAR(name.top, barTop - notice.bottom, 1);
+        const Rect noticeInk = boxOf(picture, kAboutGreyText);
+        EXPECT_GT(noticeInk.bottom, notice.top) << "the notice is drawn";
+        EXPECT_LE(noticeInk.bottom, barTop);
+    }
+}
+
+TEST_F(AboutBox, TheTitleBarsCloseBoxCloseAndEscapeHideItAndABarePressMovesIt) {
     start();
+    const WindowHandle handle = native().handle();
     const std::function<void()> closers[] = {
-        [&] { click(*about().window()->titleClose); },
+        [&] { native().close(); },  // the title bar's close box, as WM_CLOSE
+        [&] { click(*about().window()->closeButton); },
         [&] { native().onKeyDown(0x1B, {}); },
-        [&] { native().close(); },
     };
+    int shows = 0;
     for (const auto& close : closers) {
         chooseAbout();
         ASSERT_TRUE(native().isVisible());
         close();
         EXPECT_FALSE(native().isVisible());
+        EXPECT_FALSE(about().visible());
+        // Hidden, not gone: the next "About..." shows the same window again.
+        ASSERT_NE(pf.window("Tfabout"), nullptr);
+        EXPECT_EQ(native().handle(), handle);
+        EXPECT_EQ(native().showCalls, ++shows);
     }
     chooseAbout();
     const int moves = native().systemMoves;

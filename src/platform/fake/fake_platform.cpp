@@ -307,6 +307,15 @@ void FakeDesktop::restartShell() {
 
 // ---- windows and tray -----------------------------------------------------------------
 
+FakeWindow::FakeWindow(WindowCreateArgs createArgs, WindowHandle handle, std::vector<FakeWindow*>& registry,
+                       FrameInsets titleBarFrame)
+    : args(std::move(createArgs)), handle_(handle), registry_(registry) {
+    if (args.titleBar) frame_ = titleBarFrame;
+    const Rect& c = args.bounds;
+    bounds_ = {c.left - frame_.left, c.top - frame_.top, c.right + frame_.right, c.bottom + frame_.bottom};
+    registry_.push_back(this);
+}
+
 FakeWindow::~FakeWindow() { registry_.erase(std::remove(registry_.begin(), registry_.end(), this), registry_.end()); }
 
 void FakeWindow::show() {
@@ -319,6 +328,11 @@ void FakeWindow::setBounds(const Rect& b) {
     Rect adjusted = b;
     if (onPositionChanging) onPositionChanging(adjusted);
     bounds_ = adjusted;
+}
+
+Size FakeWindow::clientArea() const {
+    return {std::max(0, bounds_.width() - frame_.left - frame_.right),
+            std::max(0, bounds_.height() - frame_.top - frame_.bottom)};
 }
 
 void FakeWindow::setRoundRegion(int w, int h, int ew, int eh) {
@@ -345,12 +359,12 @@ void FakeWindow::setCapture(bool c) {
 
 void FakeWindow::close() {
     if (onClose) onClose();
-    visible_ = false;
 }
 
 Colour FakeWindow::clientPixel(int x, int y) const {
-    const int ox = (bounds_.width() - picture.width()) / 2;
-    const int oy = (bounds_.height() - picture.height()) / 2;
+    const Size client = clientArea();
+    const int ox = (client.width - picture.width()) / 2;
+    const int oy = (client.height - picture.height()) / 2;
     const int px = x - ox, py = y - oy;
     if (px < 0 || py < 0 || px >= picture.width() || py >= picture.height()) return pictureBackground;
     return picture.pixel(px, py);
@@ -437,7 +451,7 @@ FakePlatform::FakePlatform() {
 }
 
 std::unique_ptr<NativeWindow> FakePlatform::createWindow(const WindowCreateArgs& args) {
-    return std::make_unique<FakeWindow>(args, nextHandle_++, windows);
+    return std::make_unique<FakeWindow>(args, nextHandle_++, windows, titleBarFrame);
 }
 
 std::unique_ptr<TrayIcon> FakePlatform::createTrayIcon(int id) {

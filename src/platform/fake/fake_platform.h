@@ -271,13 +271,16 @@ public:
     std::function<void()> whileShown;
 };
 
+// How far a window's frame reaches out beyond its client area on each side.
+struct FrameInsets {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
 class FakeWindow : public NativeWindow {
 public:
-    FakeWindow(WindowCreateArgs args, WindowHandle handle, std::vector<FakeWindow*>& registry)
-        : args(std::move(args)), handle_(handle), registry_(registry) {
-        bounds_ = this->args.bounds;
-        registry_.push_back(this);
-    }
+    // A title-bar window gets titleBarFrame around the client area its bounds ask for.
+    FakeWindow(WindowCreateArgs args, WindowHandle handle, std::vector<FakeWindow*>& registry,
+               FrameInsets titleBarFrame);
     ~FakeWindow() override;
     WindowHandle handle() override { return handle_; }
     void show() override;
@@ -285,6 +288,7 @@ public:
     bool isVisible() override { return visible_; }
     Rect bounds() override { return bounds_; }
     void setBounds(const Rect& b) override;
+    Size clientSize() override { return clientArea(); }
     void setLayered(const LayeredAttributes& a) override { layered = a; }
     void setRoundRegion(int w, int h, int ew, int eh) override;
     bool isTopmost() override { return topmost; }
@@ -296,6 +300,7 @@ public:
     void startSystemMove() override;
     // Releasing a held capture reports it, as WM_CAPTURECHANGED does.
     void setCapture(bool c) override;
+    // Runs onClose only, as WM_CLOSE does: whether the window hides is the program's say.
     void close() override;
     void refreshCursor() override { ++cursorRefreshes; }
 
@@ -321,9 +326,11 @@ public:
     Colour pictureBackground = 0;
 
 private:
+    Size clientArea() const;
     WindowHandle handle_;
     std::vector<FakeWindow*>& registry_;
     Rect bounds_;
+    FrameInsets frame_;
     bool visible_ = false;
 };
 
@@ -388,6 +395,9 @@ public:
     FakeMenus popups;
     std::vector<FakeWindow*> windows;  // the program owns them; each leaves this list when destroyed
     std::vector<FakeTrayIcon*> trayIcons;
+    // The frame a window created with titleBar gets: a 23-pixel caption over a 3-pixel
+    // dialog border, as on a 96-DPI display.
+    FrameInsets titleBarFrame{3, 26, 3, 3};
 
 private:
     WindowHandle nextHandle_ = 0x1000;

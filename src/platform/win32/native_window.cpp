@@ -21,12 +21,25 @@ void fire(const Callback& callback, Args&&... args) {
     if (callback) callback(std::forward<Args>(args)...);
 }
 
+DWORD styleOf(const WindowCreateArgs& args) {
+    // No WS_THICKFRAME, WS_MINIMIZEBOX or WS_MAXIMIZEBOX: the dialog frame keeps its size.
+    return args.titleBar ? WS_POPUP | WS_CAPTION | WS_SYSMENU : WS_POPUP;
+}
+
 DWORD extendedStyleOf(const WindowCreateArgs& args) {
     DWORD style = 0;
     if (args.topmost) style |= WS_EX_TOPMOST;
     if (args.layered) style |= WS_EX_LAYERED;
     if (args.clickThrough) style |= WS_EX_TRANSPARENT;
+    if (args.titleBar) style |= WS_EX_DLGMODALFRAME;
     return style;
+}
+
+// The outer rectangle of a window whose client area is to cover client.
+RECT outerRect(const Rect& client, DWORD style, DWORD exStyle) {
+    RECT r{client.left, client.top, client.right, client.bottom};
+    if (style & WS_CAPTION) AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return r;
 }
 
 }  // namespace
@@ -37,9 +50,10 @@ std::unique_ptr<Win32Window> Win32Window::create(const WindowCreateArgs& args, H
     if (className.empty() || !registerWindowClass(className.c_str(), classStyle, &forwardingWindowProc<Win32Window>))
         return nullptr;
     std::unique_ptr<Win32Window> self(new Win32Window(args));
-    const Rect& b = args.bounds;
-    const HWND window = CreateWindowExW(extendedStyleOf(args), className.c_str(), widen(args.title).c_str(),
-                                        WS_POPUP, b.left, b.top, b.width(), b.height(), owner, nullptr,
+    const DWORD style = styleOf(args), exStyle = extendedStyleOf(args);
+    const RECT r = outerRect(args.bounds, style, exStyle);
+    const HWND window = CreateWindowExW(exStyle, className.c_str(), widen(args.title).c_str(), style, r.left, r.top,
+                                        r.right - r.left, r.bottom - r.top, owner, nullptr,
                                         GetModuleHandleW(nullptr), self.get());
     if (!window) return nullptr;
     self->window_.reset(window);
@@ -76,6 +90,12 @@ Rect Win32Window::bounds() {
 
 void Win32Window::setBounds(const Rect& b) {
     SetWindowPos(window_.get(), nullptr, b.left, b.top, b.width(), b.height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Size Win32Window::clientSize() {
+    RECT r{};
+    GetClientRect(window_.get(), &r);
+    return {r.right, r.bottom};
 }
 
 void Win32Window::setLayered(const LayeredAttributes& a) {
@@ -252,7 +272,8 @@ LRESULT Win32Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
         positionChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
         break;
     case WM_CLOSE:
-        // The program decides what closing means; the window stays until its owner goes.
+        // Also the title bar's close box (SC_CLOSE). The program decides what closing
+        // means; the window stays until its owner goes.
         fire(onClose);
         return 0;
     default:

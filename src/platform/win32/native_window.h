@@ -1,6 +1,6 @@
-// A borderless pop-up window owned by the hidden application window, showing one picture
-// centred and unscaled. One window class per class name, so other programs (and tests)
-// find Norvi's windows by it.
+// A borderless pop-up window, or a fixed dialog frame with a title bar, owned by the hidden
+// application window, showing one picture centred and unscaled. One window class per class
+// name, so other programs (and tests) find Norvi's windows by it.
 #pragma once
 
 #include <windows.h>
@@ -22,6 +22,7 @@ public:
     bool isVisible() override;
     Rect bounds() override;
     void setBounds(const Rect& bounds) override;
+    Size clientSize() override;
     void setLayered(const LayeredAttributes& attributes) override;
     void setRoundRegion(int width, int height, int ellipseWidth, int ellipseHeight) override;
     bool isTopmost() override;
