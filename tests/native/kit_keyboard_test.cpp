@@ -86,7 +86,9 @@ TEST_F(KitKeyboardTest, SpaceAndEnterPressTheFocusedControlAsWindowsButtonsDo) {
         EXPECT_EQ(sound.checked(), c.checked);
         EXPECT_EQ(unused, c.unused);
         EXPECT_EQ(ok.isPressed(), c.held && !c.onCheckBox);
-        if (c.held) EXPECT_EQ(pixel({12, 12}), theme.button.pressedFace) << "looks pressed while held";
+        if (c.held) {
+            EXPECT_EQ(pixel({12, 12}), theme.button.pressedFace) << "looks pressed while held";
+        }
         EXPECT_FALSE(box.isPressed());
     }
 }

@@ -250,7 +250,9 @@ TEST_F(SettingsPages, TestButtonTakesTheTextLiterallyUnlikeTheLiveCue) {
         d().testSoundClick(1);
         ASSERT_EQ(pf.audio.played.size(), 1u);
         EXPECT_EQ(pf.audio.played[0].file, tested);
-        if (tested.empty() && text == "Default") EXPECT_GT(pf.audio.played[0].memoryBytes, 0u);
+        if (tested.empty() && text == "Default") {
+            EXPECT_GT(pf.audio.played[0].memoryBytes, 0u);
+        }
         d().cb1.setChecked(true);
         pf.audio.played.clear();
         p.sounds.playLockSound(Lock::Caps, true);
