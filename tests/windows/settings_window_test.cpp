@@ -33,6 +33,7 @@ using test::saveBmp;
 class SettingsWindowWin32 : public ::testing::Test {
 protected:
     void SetUp() override {
+        test::forgetStoredSettings();
         program = std::make_unique<Program>(platform);
         program->start();
         program->mainform->Timer1->setEnabled(false);
@@ -252,7 +253,9 @@ TEST_F(SettingsWindowWin32, TabShowsTheFocusMarkAndSpaceTogglesTheFocusedBox) {
                 if (marked.pixel(x, y) == unmarked.pixel(x, y)) continue;
                 const bool inBox = x >= -at.x && x < -at.x + box->size().width && y >= -at.y && y < -at.y + box->size().height;
                 (inBox ? changed : changedOutside)++;
-                if (inBox) EXPECT_EQ(marked.pixel(x, y), theme.checkBox.text) << x << "," << y;
+                if (inBox) {
+                    EXPECT_EQ(marked.pixel(x, y), theme.checkBox.text) << x << "," << y;
+                }
             }
         EXPECT_GT(changed, 20) << "a dotted mark around the caption";
         EXPECT_EQ(changedOutside, 0);

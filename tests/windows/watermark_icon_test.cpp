@@ -48,6 +48,7 @@ TEST(WatermarkIconResources, DecodeFromTheModuleAsTwoColour256Squares) {
 class WatermarkIconWindow : public ::testing::Test {
 protected:
     void SetUp() override {
+        test::forgetStoredSettings();
         program = std::make_unique<Program>(platform);
         program->start();
         program->mainform->Timer1->setEnabled(false);

@@ -6,9 +6,13 @@
 #include <algorithm>
 #include <string>
 
+#include "app/config.h"
+#include "app/program.h"
 #include "platform/bitmap.h"
+#include "platform/win32/files.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/wide.h"
+#include "settings/colour_picker.h"
 
 namespace norvi::win32::test {
 
@@ -51,6 +55,13 @@ private:
     }
     std::string path_;
 };
+
+// A whole Program on the real platform reads the user's settings: the tests start it from
+// the defaults, whatever an earlier run in the same Wine prefix (the end-to-end tests) left.
+inline void forgetStoredSettings() {
+    const std::wstring folder = widen(dataFolderBelow(Win32Files().localAppDataFolder()));
+    for (const char* name : {kConfigFileName, kColourFileName}) DeleteFileW((folder + widen(name)).c_str());
+}
 
 // Lets the GUI thread's messages run until done() holds or the time is up.
 template <typename Done>
