@@ -399,5 +399,38 @@ TEST_F(FinderDialog, KeysAndTheWindowsCloseAnswerAndABareBackgroundPressMovesIt)
     EXPECT_EQ(native().systemMoves, moves + 1) << "a press on the list is no move";
 }
 
+TEST_F(FinderDialog, TheChoosersOpenListClosesWhenTheUserTurnsAwayWithoutChoosing) {
+    makeTree();
+    start();
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"the window loses the focus", [&] { native().onFocusLost(); }},
+        {"a press on the play button", [&] { click(*w().playButton); }},
+        {"Escape", [&] { native().onKeyDown(ui::kit::kVkEscape, {}); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        pf.prompts.whileModal.push_back([&] {
+            native().onFocusGained();
+            click(*w().findButton);
+            ASSERT_FALSE(listed().empty());
+            finder().st.setText(listed().front());  // what the play button would play
+            pf.audio.played.clear();
+            click(*w().Scb);
+            ASSERT_TRUE(w().Scb->isOpen());
+            c.act();
+            EXPECT_FALSE(w().Scb->isOpen());
+            EXPECT_EQ(w().Scb->selected(), 0) << "the choice stays";
+            EXPECT_TRUE(pf.audio.played.empty()) << "the press only closed the list";
+            EXPECT_TRUE(finder().visible()) << "the finder stays open";
+            finder().BitBtn2Click();
+        });
+        finder().showModal();
+    }
+}
+
 }  // namespace
 }  // namespace norvi::test

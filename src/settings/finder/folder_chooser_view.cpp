@@ -53,6 +53,14 @@ void FolderChooserView::setOpen(bool open) {
     b.bottom = b.top + boxHeight_ + (open_ ? listArea().height() : 0);
     setBounds(b);
     if (open_) scrollTo(selected_);
+    // The form closes the list when the user turns away: a press elsewhere, the focus or
+    // the window's activation going.
+    if (ui::kit::Form* form = this->form()) {
+        if (open_)
+            form->openDropDown(*this, *this, [this] { setOpen(false); });
+        else if (form->dropDownOwner() == this)
+            form->closeDropDown();
+    }
     invalidate();
 }
 

@@ -2,7 +2,8 @@
 // its folders below it, the computer's drives below that), each row with the folder's icon
 // and, in the open list, indented by its depth. A click on the closed box opens the list below it, over
 // whatever lies there; a click on a row chooses that place and closes it. Up and Down
-// change the choice, Enter and Escape close the list.
+// change the choice, Enter and Escape close the list; so does turning away (a press
+// elsewhere, which does nothing else, or the window losing the focus).
 #pragma once
 
 #include <string>
