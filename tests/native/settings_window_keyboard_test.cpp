@@ -140,6 +140,34 @@ TEST_F(SettingsKeyboardTest, TabScrollsTheWatermarkPageToTheFocusedControl) {
     });
 }
 
+TEST_F(SettingsKeyboardTest, EnterIsOkAndEscapeCancelWhereverTheFocusIsButOnAButtonOrAnOpenList) {
+    const struct {
+        const char* what;
+        int vk;
+        DialogResult result;
+    } cases[] = {{"Enter", ui::kit::kVkReturn, DialogResult::OK}, {"Escape", ui::kit::kVkEscape, DialogResult::Cancel}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        start();
+        stopPoll();
+        const Colour before = d().Panel7.colour();
+        whileOpen([&] {
+            d().Panel7.setColour(before ^ 0x00000042);
+            selectTab(1);
+            click(fontBox());
+            key(c.vk);
+            EXPECT_FALSE(fontBox().open());
+            EXPECT_EQ(d().modalResult(), DialogResult::None) << "the key only closed the open list";
+            ASSERT_EQ(focused(), &fontBox());
+            key(c.vk);
+        });
+        EXPECT_EQ(pf.prompts.modalsLeftOpen, 0);
+        EXPECT_EQ(d().modalResult(), c.result);
+        EXPECT_EQ(d().Panel7.colour(), c.result == DialogResult::OK ? before ^ 0x00000042 : before);
+        program.reset();
+    }
+}
+
 TEST_F(SettingsKeyboardTest, TheOpenFontListClosesWithoutAChoiceWhenTheUserTurnsElsewhere) {
     Program& p = start();
     // Each way of turning away from the open list.

@@ -164,7 +164,10 @@ void SettingsWindow::wireWindow() {
     form.onUnusedWheel = [this](int delta, Point) { watermarkScroll_->scrollSteps(wheel_.take(delta)); };
     form.onUnusedKey = [this](int virtualKey, KeyModifiers modifiers) {
         using namespace ui::kit;
+        // As in a Windows dialog: Escape is Cancel, and Enter the default button OK (a
+        // focused button takes Enter itself).
         if (virtualKey == kVkEscape) dialog_.cancelClick();
+        if (virtualKey == kVkReturn && !modifiers.control && !modifiers.alt) dialog_.BitBtn1Click();
         // Control+Tab and Control+Page Down turn to the next page, as in a Windows
         // property sheet; with Shift, or Page Up, to the previous one.
         const bool next = virtualKey == kVkPageDown || (virtualKey == kVkTab && !modifiers.shift);
