@@ -31,13 +31,6 @@ void TfFind::FormCreate() {
 
 void TfFind::wire() {
     FinderWindow& w = *window_;
-    std::vector<FolderPlace> places;
-    try {
-        places = p_.platform.files().folderPlaces();
-    } catch (...) {
-    }
-    w.Scb->setPlaces(std::move(places));
-    w.Scb->setSelected(0);  // the desktop, the root of the choice
     w.findButton->onClick = [this] { SpeedButton1Click(); };
     w.playButton->onClick = [this] { SpeedButton2Click(); };
     w.ListBox1->onSelect = [this](int) { ListBox1Click(); };
@@ -61,6 +54,7 @@ DialogResult TfFind::showModal() {
         return DialogResult::Cancel;
     }
     modalResult_ = DialogResult::None;
+    loadPlaces();
     window_->centre(p_.platform.screen().primarySize());
     visible_ = true;
     window_->native().show();
@@ -70,6 +64,20 @@ DialogResult TfFind::showModal() {
     window_->native().hide();
     visible_ = false;
     return modalResult_;
+}
+
+void TfFind::loadPlaces() {
+    // At the first opening, not at start-up: the shell's namespace and icons cost a
+    // background program memory and start-up time that most runs never need. Later
+    // openings keep the places and the choice (an empty answer is asked for again).
+    if (!window_->Scb->places().empty()) return;
+    std::vector<FolderPlace> places;
+    try {
+        places = p_.platform.files().folderPlaces();
+    } catch (...) {
+    }
+    window_->Scb->setPlaces(std::move(places));
+    window_->Scb->setSelected(0);  // the desktop, the root of the choice
 }
 
 std::optional<std::string> TfFind::chooseFile() {

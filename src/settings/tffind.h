@@ -51,6 +51,7 @@ public:
 
 private:
     void wire();
+    void loadPlaces();
     Program& p_;
     SoundSearch search_;
     std::unique_ptr<FinderWindow> window_;

@@ -114,8 +114,11 @@ TEST_F(FinderDialog, WindowIsTheBorderlessCentredDialogWithItsControls) {
 TEST_F(FinderDialog, FindsTheSoundsOfTheChosenFolderSortedWithoutRegardToCase) {
     makeTree();
     start();
-    ASSERT_EQ(w().Scb->selectedPath(), kDesktop) << "the desktop is chosen at first";
-    const auto answer = openFinder({[&] { click(*w().findButton); }, [&] { finder().BitBtn1Click(); }});
+    const auto answer = openFinder({[&] {
+                                        ASSERT_EQ(w().Scb->selectedPath(), kDesktop) << "the desktop is chosen at first";
+                                        click(*w().findButton);
+                                    },
+                                    [&] { finder().BitBtn1Click(); }});
     const std::string d = kDesktop;
     EXPECT_EQ(listed(), (std::vector<std::string>{d + "\\.hidden\\h.wav", d + "\\A.wav", d + "\\a\\Zap.Wav",
                                                   d + "\\b\\Ding.WAV", d + "\\C\\deep\\chime.wav", d + "\\z.wav"}));
@@ -128,9 +131,10 @@ TEST_F(FinderDialog, TheChooserOffersThePlacesAndSearchesTheOneChosen) {
     folder(sounds);
     sound(sounds + "\\song.wav");
     start();
-    ASSERT_EQ(w().Scb->places().size(), pf.disk.places.size());
-    ASSERT_EQ(w().Scb->places()[6].name, "Sounds");
+    EXPECT_TRUE(w().Scb->places().empty()) << "the shell is asked only when the finder first opens";
     pf.prompts.whileModal.push_back([&] {
+        ASSERT_EQ(w().Scb->places().size(), pf.disk.places.size());
+        ASSERT_EQ(w().Scb->places()[6].name, "Sounds");
         click(*w().Scb);
         ASSERT_TRUE(w().Scb->isOpen());
         // "Sounds" is the seventh place; the open list lies under the box.
@@ -145,13 +149,22 @@ TEST_F(FinderDialog, TheChooserOffersThePlacesAndSearchesTheOneChosen) {
     pf.prompts.whileModal.push_back([&] { finder().BitBtn2Click(); });
     EXPECT_EQ(openFinder({}), std::nullopt);
     EXPECT_EQ(listed(), (std::vector<std::string>{sounds + "\\song.wav"}));
+
+    // The next opening keeps the places and the choice it had.
+    pf.disk.places.push_back({"Later", "C:\\Later", 1, {}});
+    pf.prompts.whileModal.push_back([&] {
+        EXPECT_EQ(w().Scb->places().size(), pf.disk.places.size() - 1);
+        EXPECT_EQ(w().Scb->selectedPath(), sounds);
+        finder().BitBtn2Click();
+    });
+    EXPECT_EQ(openFinder({}), std::nullopt);
 }
 
 TEST_F(FinderDialog, AVirtualFolderOfTheChooserSearchesNothing) {
     makeTree();
     start();
-    ASSERT_EQ(w().Scb->places()[2].name, "This PC");
     const auto answer = openFinder({[&] {
+                                        ASSERT_EQ(w().Scb->places().at(2).name, "This PC");
                                         click(*w().Scb);
                                         native().onMouseDown(MouseButton::Left, chooserRow(2));
                                         native().onMouseUp(MouseButton::Left, chooserRow(2));
@@ -165,53 +178,57 @@ TEST_F(FinderDialog, AVirtualFolderOfTheChooserSearchesNothing) {
 
 TEST_F(FinderDialog, TheChooserShowsEachFoldersIconIndentedByItsDepthOnTheRowsColour) {
     start();
-    run(10);  // the repaint after the places came
-    const ui::kit::ListBoxStyle& style = darkTheme().listBox;
-    const Rect b = w().Scb->bounds();
-    const std::vector<FolderPlace>& places = pf.disk.places;
-    // An icon's opaque middle, a half-opaque ring pixel and a transparent corner, at its
-    // top-left corner `at` of the picture, over a row of colour `row`.
-    const auto expectIcon = [&](Point at, const FolderPlace& place, Colour row, const std::string& what) {
-        const Bitmap& pic = native().picture;
-        const Colour c = place.icon.pixel(8, 8);
-        const auto half = [](int a, int b) { return (a * 128 + b * 127 + 127) / 255; };
-        EXPECT_EQ(pic.pixel(at.x + 8, at.y + 8), c) << what;
-        EXPECT_EQ(pic.pixel(at.x + 3, at.y + 12), c) << what;
-        EXPECT_EQ(pic.pixel(at.x + 2, at.y + 7),
-                  rgb(half(redOf(c), redOf(row)), half(greenOf(c), greenOf(row)), half(blueOf(c), blueOf(row))))
-            << what << ": the ring blends with the row";
-        EXPECT_EQ(pic.pixel(at.x, at.y), row) << what << ": no fringe where the icon is transparent";
-        EXPECT_EQ(pic.pixel(at.x + 15, at.y + 15), row) << what;
-    };
-    // Closed: the chosen desktop's icon at the box's left, on the box's white.
-    ASSERT_EQ(w().Scb->selected(), 0);
-    expectIcon({b.left + 1 + style.padding, b.top + 3}, places[0], style.background, "closed box");
+    // The places come with the first opening.
+    openFinder({[&] {
+        run(10);  // the repaint after the places came
+        const ui::kit::ListBoxStyle& style = darkTheme().listBox;
+        const Rect b = w().Scb->bounds();
+        const std::vector<FolderPlace>& places = pf.disk.places;
+        // An icon's opaque middle, a half-opaque ring pixel and a transparent corner, at its
+        // top-left corner `at` of the picture, over a row of colour `row`.
+        const auto expectIcon = [&](Point at, const FolderPlace& place, Colour row, const std::string& what) {
+            const Bitmap& pic = native().picture;
+            const Colour c = place.icon.pixel(8, 8);
+            const auto half = [](int a, int b) { return (a * 128 + b * 127 + 127) / 255; };
+            EXPECT_EQ(pic.pixel(at.x + 8, at.y + 8), c) << what;
+            EXPECT_EQ(pic.pixel(at.x + 3, at.y + 12), c) << what;
+            EXPECT_EQ(pic.pixel(at.x + 2, at.y + 7),
+                      rgb(half(redOf(c), redOf(row)), half(greenOf(c), greenOf(row)), half(blueOf(c), blueOf(row))))
+                << what << ": the ring blends with the row";
+            EXPECT_EQ(pic.pixel(at.x, at.y), row) << what << ": no fringe where the icon is transparent";
+            EXPECT_EQ(pic.pixel(at.x + 15, at.y + 15), row) << what;
+        };
+        // Closed: the chosen desktop's icon at the box's left, on the box's white.
+        ASSERT_EQ(w().Scb->selected(), 0);
+        expectIcon({b.left + 1 + style.padding, b.top + 3}, places[0], style.background, "closed box");
 
-    click(*w().Scb);
-    ASSERT_TRUE(w().Scb->isOpen());
-    ASSERT_EQ(w().Scb->bounds().height(), 22 + static_cast<int>(places.size()) * style.rowHeight + 2);
-    for (std::size_t i = 0; i < places.size(); ++i) {
-        const Point row = chooserRow(static_cast<int>(i));
-        const int iconLeft = b.left + 1 + style.padding + places[i].depth * FolderChooserView::kIndentPerDepth;
-        const Point at{iconLeft, row.y - 4};
-        // The chosen row is blue, with its icon blended on the blue.
-        expectIcon(at, places[i], i == 0 ? style.selected : style.background, places[i].name);
-        // The name starts right of the icon: its first ink lies in the name's place.
-        const Bitmap& pic = native().picture;
-        const Colour ink = i == 0 ? style.selectedText : style.text;
-        int firstInk = -1;
-        for (int x = b.left + 1; x < b.right - 1 && firstInk < 0; ++x)
-            for (int y = at.y; y < at.y + style.rowHeight; ++y)
-                if (x >= iconLeft + 16 && pic.pixel(x, y) == ink) firstInk = x;
-        EXPECT_GE(firstInk, iconLeft + 16 + 4) << places[i].name;
-        EXPECT_LT(firstInk, iconLeft + 16 + 4 + 8) << places[i].name;
-    }
-    // The list is at most twelve rows tall; more scroll.
-    std::vector<FolderPlace> many;
-    for (int i = 0; i < 20; ++i) many.push_back({"F" + std::to_string(i), "C:\\F" + std::to_string(i), 1, {}});
-    w().Scb->setPlaces(many);
-    w().Scb->setOpen(true);
-    EXPECT_EQ(w().Scb->bounds().height(), 22 + 12 * style.rowHeight + 2);
+        click(*w().Scb);
+        ASSERT_TRUE(w().Scb->isOpen());
+        ASSERT_EQ(w().Scb->bounds().height(), 22 + static_cast<int>(places.size()) * style.rowHeight + 2);
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const Point row = chooserRow(static_cast<int>(i));
+            const int iconLeft = b.left + 1 + style.padding + places[i].depth * FolderChooserView::kIndentPerDepth;
+            const Point at{iconLeft, row.y - 4};
+            // The chosen row is blue, with its icon blended on the blue.
+            expectIcon(at, places[i], i == 0 ? style.selected : style.background, places[i].name);
+            // The name starts right of the icon: its first ink lies in the name's place.
+            const Bitmap& pic = native().picture;
+            const Colour ink = i == 0 ? style.selectedText : style.text;
+            int firstInk = -1;
+            for (int x = b.left + 1; x < b.right - 1 && firstInk < 0; ++x)
+                for (int y = at.y; y < at.y + style.rowHeight; ++y)
+                    if (x >= iconLeft + 16 && pic.pixel(x, y) == ink) firstInk = x;
+            EXPECT_GE(firstInk, iconLeft + 16 + 4) << places[i].name;
+            EXPECT_LT(firstInk, iconLeft + 16 + 4 + 8) << places[i].name;
+        }
+        // The list is at most twelve rows tall; more scroll.
+        std::vector<FolderPlace> many;
+        for (int i = 0; i < 20; ++i) many.push_back({"F" + std::to_string(i), "C:\\F" + std::to_string(i), 1, {}});
+        w().Scb->setPlaces(many);
+        w().Scb->setOpen(true);
+        EXPECT_EQ(w().Scb->bounds().height(), 22 + 12 * style.rowHeight + 2);
+        finder().BitBtn2Click();
+    }});
 }
 
 TEST_F(FinderDialog, ASearchShowsTheBusyCursorOverTheBackgroundAndTheArrowOverThePlayButton) {
