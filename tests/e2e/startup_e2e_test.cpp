@@ -15,11 +15,7 @@ std::string configText(const std::string& bytes) {
     return bytes;
 }
 
-std::string value(const std::wstring& file, const wchar_t* section, const wchar_t* key) {
-    wchar_t buf[2048] = {};
-    GetPrivateProfileStringW(section, key, L"<missing>", buf, 2048, file.c_str());
-    return e2e::narrow(buf);
-}
+std::string value(const wchar_t* section, const wchar_t* key) { return e2e::narrow(e2e::configValue(section, key)); }
 
 class StartupE2E : public ::testing::Test {
 protected:
@@ -52,12 +48,12 @@ TEST_F(StartupE2E, FirstStartCreatesTheDataFolderAndACloseWritesTheDefaults) {
     ASSERT_TRUE(bytes.has_value());
     EXPECT_EQ(norvi::test::keyOrder(configText(*bytes)), norvi::test::firstWrittenKeyOrder());
     const int width = GetSystemMetrics(SM_CXSCREEN);
-    EXPECT_EQ(value(config(), L"Config", L"left"), std::to_string(width - 200));
-    EXPECT_EQ(value(config(), L"Config", L"top"), "30");
-    EXPECT_EQ(value(config(), L"Config", L"opacity"), "255");
-    EXPECT_EQ(value(config(), L"Config", L"O1"), "33023");
-    EXPECT_EQ(value(config(), L"ConfigSD", L"sdTimeOut"), "2000");
-    EXPECT_EQ(value(config(), L"Wav", L"path4"), "Default");
+    EXPECT_EQ(value(L"Config", L"left"), std::to_string(width - 200));
+    EXPECT_EQ(value(L"Config", L"top"), "30");
+    EXPECT_EQ(value(L"Config", L"opacity"), "255");
+    EXPECT_EQ(value(L"Config", L"O1"), "33023");
+    EXPECT_EQ(value(L"ConfigSD", L"sdTimeOut"), "2000");
+    EXPECT_EQ(value(L"Wav", L"path4"), "Default");
 
     wchar_t run[1024] = {};
     DWORD size = sizeof run;
@@ -91,9 +87,9 @@ TEST_F(StartupE2E, StoredSettingsAreUsedAndKeptByTheNextSave) {
     EXPECT_EQ(r.bottom - r.top, 27);
     e2e::closeWindow(main);
     ASSERT_TRUE(norvi.waitExit(15000).has_value());
-    EXPECT_EQ(value(config(), L"Config", L"top"), "100");
-    EXPECT_EQ(value(config(), L"Config", L"mystery"), "42");
-    EXPECT_EQ(value(config(), L"Mine", L"keep"), "yes");
+    EXPECT_EQ(value(L"Config", L"top"), "100");
+    EXPECT_EQ(value(L"Config", L"mystery"), "42");
+    EXPECT_EQ(value(L"Mine", L"keep"), "yes");
 }
 
 TEST_F(StartupE2E, TheFloatingCapsCellFollowsCapsLock) {

@@ -33,10 +33,7 @@ using test::saveBmp;
 class SettingsWindowWin32 : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::forgetStoredSettings();
-        program = std::make_unique<Program>(platform);
-        program->start();
-        program->mainform->Timer1->setEnabled(false);
+        program = test::startProgram(platform);
         // The start-up cue's watermark lies over the middle of the screen.
         if (program->floatTXT && program->floatTXT->window) program->floatTXT->window->hide();
     }

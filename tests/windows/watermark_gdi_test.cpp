@@ -127,10 +127,7 @@ TEST_F(WatermarkGdi, SampleFirstInkIsBelowTheCellTopForArial) {
 class WatermarkWindowGdi : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::forgetStoredSettings();
-        program = std::make_unique<Program>(platform);
-        program->start();
-        program->mainform->Timer1->setEnabled(false);
+        program = test::startProgram(platform);
     }
     HWND hwnd() { return reinterpret_cast<HWND>(program->floatTXT->window->handle()); }
     Win32Platform platform;

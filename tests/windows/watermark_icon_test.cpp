@@ -48,10 +48,7 @@ TEST(WatermarkIconResources, DecodeFromTheModuleAsTwoColour256Squares) {
 class WatermarkIconWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        test::forgetStoredSettings();
-        program = std::make_unique<Program>(platform);
-        program->start();
-        program->mainform->Timer1->setEnabled(false);
+        program = test::startProgram(platform);
     }
     Win32Platform platform;
     std::unique_ptr<Program> program;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "app/config.h"
@@ -61,6 +62,16 @@ private:
 inline void forgetStoredSettings() {
     const std::wstring folder = widen(dataFolderBelow(Win32Files().localAppDataFolder()));
     for (const char* name : {kConfigFileName, kColourFileName}) DeleteFileW((folder + widen(name)).c_str());
+}
+
+// A whole Norvi on the real platform from the defaults, its lock poll stopped so that
+// only what the test does happens.
+inline std::unique_ptr<Program> startProgram(Platform& platform) {
+    forgetStoredSettings();
+    auto program = std::make_unique<Program>(platform);
+    program->start();
+    program->mainform->Timer1->setEnabled(false);
+    return program;
 }
 
 // Lets the GUI thread's messages run until done() holds or the time is up.
