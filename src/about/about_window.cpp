@@ -92,19 +92,26 @@ std::unique_ptr<AboutWindow> AboutWindow::create(Platform& platform) {
     WindowCreateArgs args;
     args.className = kAboutClassName;
     args.title = kAboutTitle;
-    // The client width is asked for; the height is then set for the whole window.
-    args.bounds = Rect::fromSize(0, 0, kAboutClientWidth, kAboutWindowHeight);
+    // The client width is asked for; the height is then set for the whole window. Both
+    // at the scale of the display the box is made on.
+    const ui::DpiScale scale =
+        ui::DpiScale::of(platform.screen().dpiAt(Rect::fromSize(0, 0, kAboutClientWidth, kAboutWindowHeight)));
+    args.bounds = Rect::fromSize(0, 0, scale.px(kAboutClientWidth), scale.px(kAboutWindowHeight));
     args.topmost = true;
     args.titleBar = true;
     std::unique_ptr<NativeWindow> native = platform.createWindow(args);
     if (!native) return nullptr;
     const Rect outer = native->bounds();
-    native->setBounds(Rect::fromSize(outer.left, outer.top, outer.width(), kAboutWindowHeight));
+    const int height = ui::DpiScale::of(native->dpi()).px(kAboutWindowHeight);
+    native->setBounds(Rect::fromSize(outer.left, outer.top, outer.width(), height));
     return std::unique_ptr<AboutWindow>(new AboutWindow(platform, std::move(native)));
 }
 
 AboutWindow::AboutWindow(Platform& platform, std::unique_ptr<NativeWindow> native) : native_(std::move(native)) {
-    const Size client = native_->clientSize();
+    // The layout is in units: the client area the frame leaves, at the window's scale.
+    const ui::DpiScale scale = ui::DpiScale::of(native_->dpi());
+    const Size pixels = native_->clientSize();
+    const Size client{scale.units(pixels.width), scale.units(pixels.height)};
     const AboutLayout l = layOut(client, darkTheme().dialogButton);
     form_ = std::make_unique<Form>(*native_, platform.graphics(), platform.loop(), client, kAboutPanel);
     Form& f = *form_;

@@ -20,12 +20,14 @@ void guarded(F&& handler) {
 }  // namespace
 
 void Tmainform::wireMouse() {
-    window->onMouseDown = [this](MouseButton b, Point at) { guarded([&] { mouseDown(b, at); }); };
-    window->onMouseMove = [this](Point at) { guarded([&] { mouseMove(at); }); };
-    window->onMouseUp = [this](MouseButton b, Point at) { guarded([&] { mouseUp(b, at); }); };
-    window->onDoubleClick = [this](Point at) { guarded([&] { doubleClick(at); }); };
-    window->onContextMenu = [this](Point at) { guarded([&] { contextMenu(at); }); };
+    // The handlers work in the strip's 96-dpi units.
+    window->onMouseDown = [this](MouseButton b, Point at) { guarded([&] { mouseDown(b, scale_.units(at)); }); };
+    window->onMouseMove = [this](Point at) { guarded([&] { mouseMove(scale_.units(at)); }); };
+    window->onMouseUp = [this](MouseButton b, Point at) { guarded([&] { mouseUp(b, scale_.units(at)); }); };
+    window->onDoubleClick = [this](Point at) { guarded([&] { doubleClick(scale_.units(at)); }); };
+    window->onContextMenu = [this](Point at) { guarded([&] { contextMenu(scale_.units(at)); }); };
     window->onPositionChanging = [this](Rect& bounds) { guarded([&] { positionChanging(bounds); }); };
+    window->onDpiChanged = [this](int dpi, const Rect& suggested) { guarded([&] { dpiChanged(dpi, suggested); }); };
 }
 
 void Tmainform::mouseDown(MouseButton button, Point at) {
@@ -73,9 +75,9 @@ void Tmainform::contextMenu(Point at) {
 
 void Tmainform::positionChanging(Rect& bounds) {
     // The strip never changes size (every resize is refused) and snaps to the work area
-    // of the display it is moving onto.
-    bounds = Rect::fromSize(bounds.left, bounds.top, kFloatingWidth, kFloatingHeight);
-    bounds = snapToWorkArea(bounds, p_.platform.screen().workAreaAt(bounds));
+    // of the display it is moving onto, from the same physical distance at every scale.
+    bounds = Rect::fromSize(bounds.left, bounds.top, pixelSize().width, pixelSize().height);
+    bounds = snapToWorkArea(bounds, p_.platform.screen().workAreaAt(bounds), scale_.px(kSnapDistance));
 }
 
 }  // namespace norvi

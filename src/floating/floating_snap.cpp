@@ -4,11 +4,8 @@
 
 namespace norvi {
 
-namespace {
-bool near(int a, int b) { return std::abs(static_cast<long long>(a) - b) < kSnapDistance; }
-}  // namespace
-
-Rect snapToWorkArea(Rect b, const Rect& work) {
+Rect snapToWorkArea(Rect b, const Rect& work, int distance) {
+    const auto near = [distance](int a, int edge) { return std::abs(static_cast<long long>(a) - edge) < distance; };
     const int width = b.width(), height = b.height();
     int x = b.left, y = b.top;
     if (near(x, work.left)) x = work.left;

@@ -5,10 +5,11 @@
 
 namespace norvi {
 
-constexpr int kSnapDistance = 10;
+constexpr int kSnapDistance = 10;  // at 96 dpi
 
 // Left, top, right, bottom in that order, each on what the earlier steps left: an edge
-// closer than 10 pixels to the work area's edge moves onto it; exactly 10 does not.
-Rect snapToWorkArea(Rect bounds, const Rect& workArea);
+// closer than distance pixels to the work area's edge moves onto it; exactly that far
+// does not.
+Rect snapToWorkArea(Rect bounds, const Rect& workArea, int distance = kSnapDistance);
 
 }  // namespace norvi

@@ -39,15 +39,22 @@ FontSpec capsCellFont() { return {"Arial", 16, true, kEastEurope}; }
 FontSpec numCellFont() { return {"Arial", 19, false, kEastEurope}; }
 
 Bitmap paintStrip(Graphics& g, const ui::Panel& caps, const ui::Panel& split, const ui::Panel& num, int width,
-                  int height, std::optional<int> dragLineX) {
-    Bitmap strip(width, height, 32, kFloatingKeyColour);
-    const int capsWidth = std::clamp(caps.width(), 0, width);
-    const long long numWidth = static_cast<long long>(width) - capsWidth - kSplitWidth;
-    paintCell(g, strip, caps, capsCellFont(), 0, std::max(0, caps.width()), caps.alignment());
-    paintCell(g, strip, split, capsCellFont(), capsWidth, kSplitWidth, ui::Alignment::Center);
-    paintCell(g, strip, num, numCellFont(), capsWidth + kSplitWidth, std::max(0LL, numWidth), ui::Alignment::Center);
-    if (dragLineX && *dragLineX >= 0 && *dragLineX < width)
-        for (int y = 0; y < height; ++y) strip.setPixel(*dragLineX, y, lineColourOver(strip.pixel(*dragLineX, y)));
+                  int height, ui::DpiScale scale, std::optional<int> dragLineX) {
+    Bitmap strip(scale.px(width), scale.px(height), 32, kFloatingKeyColour);
+    // Edges in pixels: the splitter starts where the Caps cell ends, the Num cell where it ends.
+    const int capsUnits = std::clamp(caps.width(), 0, width);
+    const int capsRight = scale.px(capsUnits);
+    const int splitRight = std::min(scale.px(capsUnits + kSplitWidth), strip.width());
+    const long long capsCell = caps.width() > 0 ? scale.px(std::min(caps.width(), 1 << 24)) : 0;
+    paintCell(g, strip, caps, scale.font(capsCellFont()), 0, capsCell, caps.alignment());
+    paintCell(g, strip, split, scale.font(capsCellFont()), capsRight, splitRight - capsRight, ui::Alignment::Center);
+    paintCell(g, strip, num, scale.font(numCellFont()), splitRight, std::max(0, strip.width() - splitRight),
+              ui::Alignment::Center);
+    if (dragLineX && *dragLineX >= 0 && *dragLineX < width) {
+        const int x0 = scale.px(*dragLineX), x1 = std::min(strip.width(), x0 + scale.stroke(1));
+        for (int x = x0; x < x1; ++x)
+            for (int y = 0; y < strip.height(); ++y) strip.setPixel(x, y, lineColourOver(strip.pixel(x, y)));
+    }
     return strip;
 }
 

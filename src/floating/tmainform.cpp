@@ -23,6 +23,8 @@ Tmainform::Tmainform(Program& program) : p_(program) {
     window = pf.createWindow(args);
     // Without its main window Norvi cannot run at all (no display, no desktop session).
     if (!window) throw std::runtime_error("the floating indicator window cannot be created");
+    scale_ = ui::DpiScale::of(window->dpi());
+    if (!scale_.identity()) window->setBounds(Rect::fromSize(0, 0, pixelSize().width, pixelSize().height));
     window->onClose = [this] { FormClose(); };
     window->onActivate = [this] { FormActivate(); };
     wireMouse();
@@ -103,7 +105,10 @@ void Tmainform::PoSpremembiBarve() {
     p_.lock.numShown = num ? 1 : 0;
 }
 
-void Tmainform::Roundx() { window->setRoundRegion(kFloatingWidth, kFloatingHeight, 5, 5); }
+void Tmainform::Roundx() {
+    const Size s = pixelSize();
+    window->setRoundRegion(s.width, s.height, scale_.px(kRoundCorner), scale_.px(kRoundCorner));
+}
 
 void Tmainform::CtablaResize() { Ctabla.setAlignment(capsCellAlignment(Ctabla.caption(), Ctabla.width())); }
 
@@ -118,7 +123,21 @@ void Tmainform::popupMenuAt(Point screen) {
 int Tmainform::left() { return window->bounds().left; }
 int Tmainform::top() { return window->bounds().top; }
 
-void Tmainform::moveTo(int l, int t) { window->setBounds(Rect::fromSize(l, t, kFloatingWidth, kFloatingHeight)); }
+void Tmainform::moveTo(int l, int t) { window->setBounds(Rect::fromSize(l, t, pixelSize().width, pixelSize().height)); }
+
+void Tmainform::dpiChanged(int dpi, const Rect& suggested) {
+    const ui::DpiScale now = ui::DpiScale::of(dpi);
+    if (now == scale_) return;
+    scale_ = now;
+    // A drag in progress was measured at the old scale.
+    if (splitter_.active()) {
+        splitter_.end(0);
+        window->setCapture(false);
+    }
+    moveTo(suggested.left, suggested.top);
+    Roundx();
+    repaint();
+}
 
 void Tmainform::setOpacity(int value) {
     alphaBlendValue_ = std::clamp(value, 0, 255);
@@ -143,7 +162,7 @@ void Tmainform::close() { window->close(); }
 
 void Tmainform::repaint() {
     window->setPicture(paintStrip(p_.platform.graphics(), Ctabla, Split, NTABLA, kFloatingWidth, kFloatingHeight,
-                                  splitter_.lineX()),
+                                  scale_, splitter_.lineX()),
                        kFloatingKeyColour);
 }
 

@@ -8,15 +8,18 @@
 #include "floating/floating_splitter.h"
 #include "platform/platform.h"
 #include "tray/popup_menu.h"
+#include "ui/dpi_scale.h"
 #include "ui/widgets.h"
 
 namespace norvi {
 
 class Program;
 
+// The strip's sizes in 96-dpi units; the window is these scaled to its monitor's DPI.
 constexpr int kFloatingWidth = 120;
 constexpr int kFloatingHeight = 27;
 constexpr int kSplitWidth = 3;
+constexpr int kRoundCorner = 5;  // the rounded region's corner ellipse
 constexpr Colour kFloatingKeyColour = 0x00EF96AA;
 constexpr Colour kCellStartColour = 0x00CBCBD1;
 
@@ -44,7 +47,8 @@ public:
     std::function<void()> openSettings;
     std::function<void(Point)> showPopupMenu;
 
-    // Window state. Bounds are the native window's; opacity is what was last applied.
+    // Window state. Bounds are the native window's, in device pixels; opacity is what was
+    // last applied.
     int left();
     int top();
     void moveTo(int left, int top);
@@ -52,6 +56,9 @@ public:
     // Clamped to 0 ... 255.
     void setOpacity(int value);
     bool visible();
+    // The scale of the window's monitor, and the strip's size in its pixels.
+    ui::DpiScale scale() const { return scale_; }
+    Size pixelSize() const { return scale_.px(Size{kFloatingWidth, kFloatingHeight}); }
     void show();
     void hide();
     // Ends the program the way "Exit" does: closes this window, which saves.
@@ -78,10 +85,13 @@ private:
     void doubleClick(Point at);
     void contextMenu(Point at);
     void positionChanging(Rect& bounds);
+    // The window came onto a display of another DPI: the same strip at the new scale.
+    void dpiChanged(int dpi, const Rect& suggested);
 
     void repaint();
     Program& p_;
     SplitterDrag splitter_;
+    ui::DpiScale scale_;
     int alphaBlendValue_ = 255;
     bool closing_ = false;
 };

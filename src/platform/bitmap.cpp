@@ -61,4 +61,20 @@ void Bitmap::blit(const Bitmap& src, int x, int y) {
     }
 }
 
+Bitmap Bitmap::scaledTo(int newWidth, int newHeight) const {
+    if (newWidth == width_ && newHeight == height_) return *this;
+    Bitmap out(std::max(0, newWidth), std::max(0, newHeight), bitsPerPixel_);
+    if (empty()) return out;
+    const int bpp = bytesPerPixel();
+    for (int y = 0; y < out.height(); ++y) {
+        const std::uint8_t* from = row(static_cast<int>(static_cast<long long>(y) * height_ / out.height()));
+        std::uint8_t* to = out.row(y);
+        for (int x = 0; x < out.width(); ++x)
+            std::memcpy(to + static_cast<std::size_t>(x) * bpp,
+                        from + static_cast<std::size_t>(static_cast<long long>(x) * width_ / out.width()) * bpp,
+                        static_cast<std::size_t>(bpp));
+    }
+    return out;
+}
+
 }  // namespace norvi

@@ -34,6 +34,10 @@ public:
     void fill(Colour c);
     // Copies src with its top-left corner at (x, y), every byte, clipped to this bitmap.
     void blit(const Bitmap& src, int x, int y);
+    // The same picture at another size, nearest neighbour: each target pixel takes every
+    // byte of the source pixel it falls on (x * width / newWidth), so no colour is made up
+    // and a whole-number enlargement repeats each pixel exactly.
+    Bitmap scaledTo(int newWidth, int newHeight) const;
 
     friend bool operator==(const Bitmap&, const Bitmap&) = default;
 

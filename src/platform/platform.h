@@ -145,6 +145,12 @@ public:
     // Every display in the system's enumeration order, full bounds.
     virtual std::vector<Rect> displays() = 0;
     virtual int logicalDpiY() = 0;
+    // Dots per inch of the display that holds most of the rectangle (its monitor's DPI):
+    // where a window about to be made there will be laid out.
+    virtual int dpiAt(const Rect& area) = 0;
+    // The picture size the shell asks for in the notification area (the small icon at the
+    // primary display's DPI: 16 x 16 at 96 dpi).
+    virtual Size trayIconSize() = 0;
     virtual int doubleClickTimeMilliseconds() = 0;
     virtual Point cursorPosition() = 0;
 };
@@ -247,6 +253,8 @@ public:
     // Shows at once the cursor onCursorAt gives for where the pointer is, if it is over the
     // client area (the system asks only when the pointer moves).
     virtual void refreshCursor() = 0;
+    // Dots per inch of the window's monitor (96 on a display the system does not scale).
+    virtual int dpi() = 0;
 
     std::function<void(MouseButton, Point)> onMouseDown;  // client coordinates
     std::function<void(MouseButton, Point)> onMouseUp;
@@ -281,6 +289,9 @@ public:
     std::function<void()> onCaptureLost;
     // The cursor to show at a client point (WM_SETCURSOR); the arrow when unset.
     std::function<CursorKind(Point)> onCursorAt;
+    // The window came onto a display of another DPI (WM_DPICHANGED): the new DPI and the
+    // bounds the system suggests there. The window's size is the handler's to set.
+    std::function<void(int dpi, const Rect& suggested)> onDpiChanged;
 };
 
 // ---- tray, sound, shell, version ------------------------------------------------------
@@ -290,8 +301,9 @@ enum class TrayMouse { LeftDown, LeftUp, LeftDoubleClick, RightDown };
 class TrayIcon {
 public:
     virtual ~TrayIcon() = default;
-    // Adds, updates or removes the notification-area icon. The picture is 32x32; pixels of
-    // exactly 0x00000066 become transparent. Results are the system's.
+    // Adds, updates or removes the notification-area icon. The picture is shown at its own
+    // size (Screen::trayIconSize is what the shell asks for); pixels of exactly 0x00000066
+    // become transparent. Results are the system's.
     virtual bool add(const Bitmap& picture, const std::string& hint) = 0;
     virtual bool modify(const Bitmap& picture, const std::string& hint) = 0;
     virtual bool remove() = 0;

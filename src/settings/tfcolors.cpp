@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "settings/window/settings_window.h"
+#include "ui/dpi_scale.h"
 #include "watermark/placement.h"
 
 namespace norvi {
@@ -31,8 +32,11 @@ void Tfcolors::FormCreate() {
     Platform& pf = p_.platform;
     p_.dataFolder = locateDataFolder(pf);
     const Size screen = pf.screen().primarySize();
-    rememberedLeft = (screen.width - kSettingsWidth) / 2;
-    rememberedTop = (screen.height - kSettingsHeight) / 2;
+    // Centred in device pixels: the dialog's size at the primary display's scale.
+    const Size dialog = ui::DpiScale::of(pf.screen().dpiAt(Rect::fromSize(0, 0, screen.width, screen.height)))
+                            .px(Size{kSettingsWidth, kSettingsHeight});
+    rememberedLeft = (screen.width - dialog.width) / 2;
+    rememberedTop = (screen.height - dialog.height) / 2;
     position_ = {rememberedLeft, rememberedTop};
     Timer1 = pf.loop().createTimer(1000);
     Timer1->onTick = [this] { Timer1Timer(); };
@@ -44,7 +48,7 @@ void Tfcolors::FormCreate() {
         p_.config.loadDialogSettings();
     } catch (...) {
     }
-    p_.watermark.monitorIndex = GetPolozaj(pf.screen().displays(), rememberedLeft + kSettingsWidth / 2);
+    p_.watermark.monitorIndex = GetPolozaj(pf.screen().displays(), rememberedLeft + dialog.width / 2);
     recomputeTextTopOffset(p_);
     if (pf.screen().displays().size() > 1) {
         p_.mainform->menu.Showonnextdisplay1.setVisible(true);

@@ -33,8 +33,9 @@ NotifyIcon::~NotifyIcon() {
     if (visible_ && native_) native_->remove();
 }
 
-void NotifyIcon::attach(std::unique_ptr<TrayIcon> native) {
+void NotifyIcon::attach(std::unique_ptr<TrayIcon> native, Screen& screen) {
     native_ = std::move(native);
+    screen_ = &screen;
     if (native_) native_->onMouse = [this](TrayMouse event) {
         if (onMouse) onMouse(event);
     };
@@ -45,7 +46,7 @@ void NotifyIcon::setVisible(bool visible) {
     visible_ = visible;
     if (!native_) return;
     if (visible_) {
-        native_->add(image_, hint);
+        native_->add(shown(), hint);
     } else {
         native_->remove();
     }
@@ -53,11 +54,18 @@ void NotifyIcon::setVisible(bool visible) {
 
 void NotifyIcon::setImage(const Bitmap& image) {
     image_ = image;
-    if (visible_ && native_) native_->modify(image_, hint);
+    if (visible_ && native_) native_->modify(shown(), hint);
 }
 
 void NotifyIcon::readd() {
-    if (visible_ && native_) native_->add(image_, hint);
+    if (visible_ && native_) native_->add(shown(), hint);
+}
+
+Bitmap NotifyIcon::shown() const {
+    // Asked each time: the shell's size follows the primary display's scale.
+    const Size size = screen_ ? screen_->trayIconSize() : Size{};
+    if (size.width <= 0 || size.height <= 0) return image_;
+    return image_.scaledTo(size.width, size.height);
 }
 
 // ---- both icons -----------------------------------------------------------------------
@@ -65,8 +73,8 @@ void NotifyIcon::readd() {
 void TrayIcons::create() {
     Platform& pf = p_.platform;
     loadPictures();
-    CTI.attach(pf.createTrayIcon(1));
-    CTI2.attach(pf.createTrayIcon(2));
+    CTI.attach(pf.createTrayIcon(1), pf.screen());
+    CTI2.attach(pf.createTrayIcon(2), pf.screen());
     wireMouse(CTI, capsClicks_);
     wireMouse(CTI2, numClicks_);
     CTI.setImage(ImageOriginal);

@@ -19,7 +19,8 @@ class NotifyIcon {
 public:
     NotifyIcon() = default;
     ~NotifyIcon();
-    void attach(std::unique_ptr<TrayIcon> native);
+    // The picture goes to the shell at the size the screen says the shell asks for.
+    void attach(std::unique_ptr<TrayIcon> native, Screen& screen);
     bool visible() const { return visible_; }
     void setVisible(bool visible);
     const Bitmap& image() const { return image_; }
@@ -35,7 +36,11 @@ public:
     NotifyIcon& operator=(const NotifyIcon&) = delete;
 
 private:
+    // The picture as the shell shows it: the state picture scaled by whole pixels where it
+    // can be, nearest neighbour otherwise, so it keeps exactly its colours.
+    Bitmap shown() const;
     std::unique_ptr<TrayIcon> native_;
+    Screen* screen_ = nullptr;
     Bitmap image_;
     bool visible_ = false;
 };

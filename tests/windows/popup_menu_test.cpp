@@ -194,6 +194,35 @@ TEST(PopupMenu, ASeparatorIsOneRuleRightOfTheCheckColumn) {
     EXPECT_EQ(countOf(line, kBackground) + countOf(line, kSeparator), line.width() * line.height());
 }
 
+TEST(PopupMenu, AtTwiceTheDpiEveryLineIsTheSameLayoutTwiceAsLarge) {
+    const StyledPopupMenu normal(kSample), large(kSample, 192);
+    const Bitmap plain = drawLine(normal, 2, ODS_CHECKED), twice = drawLine(large, 2, ODS_CHECKED);
+    const Bitmap separator = drawLine(large, 1, 0);
+    ASSERT_FALSE(plain.empty());
+    ASSERT_FALSE(twice.empty());
+    ASSERT_FALSE(separator.empty());
+    // The font is twice as tall, drawn at its size: the line is at least twice as high
+    // (text heights round), never a stretched copy.
+    EXPECT_GE(twice.height(), 2 * plain.height() - 2);
+    EXPECT_LE(twice.height(), 2 * plain.height() + 2);
+    EXPECT_EQ(separator.height(), 14);
+    const auto rule = boxWhere(separator, [](Colour p) { return p == kSeparator; });
+    EXPECT_EQ(rule.bottom - rule.top, 2) << "the rule is two pixels thick";
+    EXPECT_GE(rule.left, 2 * kCheckColumn);
+    // The tick: white, twice the size, inside the 48-pixel check column.
+    const auto tickOf = [](const Bitmap& line, int column) {
+        return boxWhere(region(line, 0, 0, column, line.height()), [](Colour p) { return p == kWhite; });
+    };
+    const auto small = tickOf(plain, kCheckColumn), big = tickOf(twice, 2 * kCheckColumn);
+    ASSERT_FALSE(big.empty());
+    EXPECT_EQ(big.right - big.left, 2 * (small.right - small.left));
+    EXPECT_EQ(big.bottom - big.top, 2 * (small.bottom - small.top));
+    // The caption starts right of the scaled column.
+    const auto text = boxWhere(region(twice, 2 * kCheckColumn, 0, twice.width(), twice.height()),
+                               [](Colour p) { return p == kWhite; });
+    EXPECT_FALSE(text.empty());
+}
+
 TEST(PopupMenu, RequestsOfOtherOwnerDrawnThingsAreNotAnswered) {
     const StyledPopupMenu menu(kSample);
     const StyledPopupMenu other(kSample);

@@ -200,5 +200,31 @@ TEST_F(Win32WindowTest, ScreenGeometryIsConsistent) {
     EXPECT_GT(screen.doubleClickTimeMilliseconds(), 0);
 }
 
+TEST_F(Win32WindowTest, DpiComesFromTheMonitorAndAChangeReachesTheWindow) {
+    // The test prefix keeps the system's 96 dpi: every monitor, window and icon size says so.
+    Screen& screen = platform.screen();
+    EXPECT_EQ(screen.dpiAt(Rect::fromSize(10, 10, 100, 100)), 96);
+    EXPECT_EQ(screen.trayIconSize(), (Size{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}));
+    auto window = create({.className = "NorviTestDpi", .title = "dpi", .bounds = Rect::fromSize(20, 20, 120, 27)});
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->dpi(), 96);
+    // What the system sends when the window comes onto a display of another DPI.
+    const HWND hwnd = hwndOf(*window);
+    RECT suggested{40, 50, 40 + 240, 50 + 54};
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(window->bounds(), Rect::fromSize(40, 50, 240, 54)) << "without a handler it takes the suggestion";
+    int reported = 0;
+    Rect offered;
+    window->onDpiChanged = [&](int dpi, const Rect& r) {
+        reported = dpi;
+        offered = r;
+    };
+    suggested = {60, 70, 60 + 180, 70 + 41};
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(reported, 144);
+    EXPECT_EQ(offered, Rect::fromSize(60, 70, 180, 41));
+    EXPECT_EQ(window->bounds(), Rect::fromSize(40, 50, 240, 54)) << "with one, the size is the handler's";
+}
+
 }  // namespace
 }  // namespace norvi::win32

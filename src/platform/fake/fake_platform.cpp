@@ -238,6 +238,19 @@ void FakeScreen::setPrimary(int width, int height, int taskbarHeight) {
     displayList[0] = {0, 0, width, height};
 }
 
+int FakeScreen::dpiAt(const Rect& area) {
+    // The display that holds the rectangle's centre, as workAreaAt finds it; the primary
+    // when none does.
+    const int cx = area.left + area.width() / 2;
+    const int cy = area.top + area.height() / 2;
+    std::size_t at = 0;
+    for (std::size_t i = 1; i < displayList.size(); ++i) {
+        const Rect& d = displayList[i];
+        if (cx >= d.left && cx < d.right && cy >= d.top && cy < d.bottom) at = i;
+    }
+    return at < displayDpi.size() ? displayDpi[at] : 96;
+}
+
 Rect FakeScreen::workAreaAt(const Rect& window) {
     // Displays other than the primary have no taskbar here.
     const int cx = window.left + window.width() / 2;
@@ -308,9 +321,13 @@ void FakeDesktop::restartShell() {
 // ---- windows and tray -----------------------------------------------------------------
 
 FakeWindow::FakeWindow(WindowCreateArgs createArgs, WindowHandle handle, std::vector<FakeWindow*>& registry,
-                       FrameInsets titleBarFrame)
-    : args(std::move(createArgs)), handle_(handle), registry_(registry) {
-    if (args.titleBar) frame_ = titleBarFrame;
+                       FrameInsets titleBarFrame, FakeScreen& screen)
+    : args(std::move(createArgs)), handle_(handle), registry_(registry), screen_(screen) {
+    dpi_ = screen_.dpiAt(args.bounds);
+    const auto scaled = [this](int v) { return (v * dpi_ + 48) / 96; };
+    if (args.titleBar)
+        frame_ = {scaled(titleBarFrame.left), scaled(titleBarFrame.top), scaled(titleBarFrame.right),
+                  scaled(titleBarFrame.bottom)};
     const Rect& c = args.bounds;
     bounds_ = {c.left - frame_.left, c.top - frame_.top, c.right + frame_.right, c.bottom + frame_.bottom};
     registry_.push_back(this);
@@ -328,6 +345,13 @@ void FakeWindow::setBounds(const Rect& b) {
     Rect adjusted = b;
     if (onPositionChanging) onPositionChanging(adjusted);
     bounds_ = adjusted;
+    const int now = screen_.dpiAt(bounds_);
+    if (now == dpi_) return;
+    const int before = dpi_;
+    dpi_ = now;
+    const auto scaled = [&](int v) { return (v * now + before / 2) / before; };
+    if (onDpiChanged)
+        onDpiChanged(now, Rect::fromSize(bounds_.left, bounds_.top, scaled(bounds_.width()), scaled(bounds_.height())));
 }
 
 Size FakeWindow::clientArea() const {
@@ -451,7 +475,7 @@ FakePlatform::FakePlatform() {
 }
 
 std::unique_ptr<NativeWindow> FakePlatform::createWindow(const WindowCreateArgs& args) {
-    return std::make_unique<FakeWindow>(args, nextHandle_++, windows, titleBarFrame);
+    return std::make_unique<FakeWindow>(args, nextHandle_++, windows, titleBarFrame, display);
 }
 
 std::unique_ptr<TrayIcon> FakePlatform::createTrayIcon(int id) {

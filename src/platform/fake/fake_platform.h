@@ -140,6 +140,8 @@ public:
     Rect workAreaAt(const Rect& window) override;
     std::vector<Rect> displays() override { return displayList; }
     int logicalDpiY() override { return dpi; }
+    int dpiAt(const Rect& area) override;
+    Size trayIconSize() override { return trayIcon; }
     int doubleClickTimeMilliseconds() override { return doubleClickTime; }
     Point cursorPosition() override { return cursor; }
 
@@ -150,6 +152,12 @@ public:
     Rect work{0, 0, 1920, 1040};
     std::vector<Rect> displayList{{0, 0, 1920, 1080}};
     int dpi = 96;
+    // Each display's own DPI, in the order of displayList; a display without an entry
+    // has 96.
+    std::vector<int> displayDpi;
+    // What the shell asks for in the notification area: the art's own size unless a test
+    // scripts a shell of its own (16 x 16 is Windows' at 96 dpi).
+    Size trayIcon{32, 32};
     int doubleClickTime = 500;
     Point cursor{100, 100};
 };
@@ -279,8 +287,11 @@ struct FrameInsets {
 class FakeWindow : public NativeWindow {
 public:
     // A title-bar window gets titleBarFrame around the client area its bounds ask for.
+    // Its DPI is the screen's at its bounds; a move onto a display of another DPI reports
+    // the change as the system does, suggesting the same top-left corner and the size
+    // scaled to the new DPI.
     FakeWindow(WindowCreateArgs args, WindowHandle handle, std::vector<FakeWindow*>& registry,
-               FrameInsets titleBarFrame);
+               FrameInsets titleBarFrame, FakeScreen& screen);
     ~FakeWindow() override;
     WindowHandle handle() override { return handle_; }
     void show() override;
@@ -303,6 +314,7 @@ public:
     // Runs onClose only, as WM_CLOSE does: whether the window hides is the program's say.
     void close() override;
     void refreshCursor() override { ++cursorRefreshes; }
+    int dpi() override { return dpi_; }
 
     // The cursor the window shows with the pointer at a client point.
     CursorKind cursorAt(Point p) const { return onCursorAt ? onCursorAt(p) : CursorKind::Arrow; }
@@ -329,6 +341,8 @@ private:
     Size clientArea() const;
     WindowHandle handle_;
     std::vector<FakeWindow*>& registry_;
+    FakeScreen& screen_;
+    int dpi_ = 96;
     Rect bounds_;
     FrameInsets frame_;
     bool visible_ = false;
@@ -396,7 +410,7 @@ public:
     std::vector<FakeWindow*> windows;  // the program owns them; each leaves this list when destroyed
     std::vector<FakeTrayIcon*> trayIcons;
     // The frame a window created with titleBar gets: a 23-pixel caption over a 3-pixel
-    // dialog border, as on a 96-DPI display.
+    // dialog border, as on a 96-DPI display (scaled on others).
     FrameInsets titleBarFrame{3, 26, 3, 3};
 
 private:

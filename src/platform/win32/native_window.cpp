@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/dib.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/window_binding.h"
 
@@ -35,10 +36,12 @@ DWORD extendedStyleOf(const WindowCreateArgs& args) {
     return style;
 }
 
-// The outer rectangle of a window whose client area is to cover client.
+// The outer rectangle of a window whose client area is to cover client, with the frame of
+// the monitor the window is made on.
 RECT outerRect(const Rect& client, DWORD style, DWORD exStyle) {
     RECT r{client.left, client.top, client.right, client.bottom};
-    if (style & WS_CAPTION) AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    if (style & WS_CAPTION)
+        adjustWindowRectForDpi(r, style, exStyle, monitorDpi(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY)));
     return r;
 }
 
@@ -139,6 +142,8 @@ void Win32Window::setCapture(bool capture) {
 }
 
 void Win32Window::close() { SendMessageW(window_.get(), WM_CLOSE, 0, 0); }
+
+int Win32Window::dpi() { return windowDpi(window_.get()); }
 
 void Win32Window::showCursorAt(POINT client) {
     const CursorKind kind = onCursorAt ? onCursorAt(Point{client.x, client.y}) : CursorKind::Arrow;
@@ -268,6 +273,15 @@ LRESULT Win32Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
                 fire(onActivateFromOwnWindow);
         }
         break;
+    case WM_DPICHANGED: {
+        const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+        const Rect suggested{r.left, r.top, r.right, r.bottom};
+        if (onDpiChanged)
+            onDpiChanged(static_cast<int>(HIWORD(wParam)), suggested);
+        else
+            setBounds(suggested);
+        return 0;
+    }
     case WM_WINDOWPOSCHANGING:
         positionChanging(*reinterpret_cast<WINDOWPOS*>(lParam));
         break;

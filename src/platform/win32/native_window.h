@@ -34,6 +34,7 @@ public:
     void setCapture(bool capture) override;
     void close() override;
     void refreshCursor() override;
+    int dpi() override;
 
     LRESULT windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 

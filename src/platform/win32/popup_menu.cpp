@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/wide.h"
 
 namespace norvi::win32 {
@@ -21,7 +22,7 @@ constexpr COLORREF kSeparator = 0x00A6988E;
 constexpr COLORREF kCheckMark = 0x00FFFFFF;
 constexpr int kCharHeight = 13;
 
-// Geometry in device pixels: the check column, then the text.
+// Geometry at 96 dpi, scaled to the display's: the check column, then the text.
 constexpr int kCheckColumnWidth = 24;
 constexpr int kTextGap = 6;
 constexpr int kRightMargin = 16;
@@ -35,21 +36,29 @@ void fill(HDC dc, const RECT& r, COLORREF colour) {
     if (brush) FillRect(dc, &r, brush.get());
 }
 
-void frame(HDC dc, const RECT& r, COLORREF colour) {
-    const UniqueBrush brush(CreateSolidBrush(colour));
-    if (brush) FrameRect(dc, &r, brush.get());
-}
-
-// A tick three pixels thick, centred in the column: four columns down to the right, then
-// six up to the right.
-void drawTick(HDC dc, const RECT& column, COLORREF colour) {
+// A frame of the given thickness just inside r.
+void frame(HDC dc, const RECT& r, COLORREF colour, int thickness) {
     const UniqueBrush brush(CreateSolidBrush(colour));
     if (!brush) return;
-    const int left = (column.left + column.right) / 2 - 4;
+    const RECT sides[] = {{r.left, r.top, r.right, r.top + thickness},
+                          {r.left, r.bottom - thickness, r.right, r.bottom},
+                          {r.left, r.top, r.left + thickness, r.bottom},
+                          {r.right - thickness, r.top, r.right, r.bottom}};
+    for (const RECT& side : sides) FillRect(dc, &side, brush.get());
+}
+
+// A tick three pixels thick at 96 dpi, centred in the column: four columns down to the
+// right, then six up to the right. Each of its ten columns is scale pixels wide and tall
+// (scale = dpi / 96, at least one pixel), so the tick stays crisp at every DPI.
+void drawTick(HDC dc, const RECT& column, COLORREF colour, int dpi) {
+    const UniqueBrush brush(CreateSolidBrush(colour));
+    if (!brush) return;
+    const int step = std::max(1, MulDiv(1, dpi, USER_DEFAULT_SCREEN_DPI));
+    const int left = (column.left + column.right) / 2 - 4 * step;
     const int middle = (column.top + column.bottom) / 2;
     for (int i = 0; i < 10; ++i) {
-        const int top = i <= 3 ? middle - 2 + i : middle + 4 - i;
-        const RECT stroke{left + i, top, left + i + 1, top + 3};
+        const int top = middle + (i <= 3 ? -2 + i : 4 - i) * step;
+        const RECT stroke{left + i * step, top, left + (i + 1) * step, top + 3 * step};
         FillRect(dc, &stroke, brush.get());
     }
 }
@@ -91,8 +100,9 @@ private:
 
 }  // namespace
 
-StyledPopupMenu::StyledPopupMenu(const std::vector<PopupMenuEntry>& entries)
-    : font_(CreateFontW(-kCharHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+StyledPopupMenu::StyledPopupMenu(const std::vector<PopupMenuEntry>& entries, int dpi)
+    : dpi_(dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI),
+      font_(CreateFontW(-MulDiv(kCharHeight, dpi_, USER_DEFAULT_SCREEN_DPI), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"Segoe UI")),
       background_(CreateSolidBrush(kBackground)),
       menu_(CreatePopupMenu()) {
@@ -148,18 +158,18 @@ bool StyledPopupMenu::measure(MEASUREITEMSTRUCT& item) const {
     const Line* line = lineOf(item.CtlType, item.itemID, item.itemData);
     if (!line) return false;
     if (line->separator) {
-        item.itemWidth = kCheckColumnWidth;
-        item.itemHeight = kSeparatorHeight;
+        item.itemWidth = static_cast<UINT>(px(kCheckColumnWidth));
+        item.itemHeight = static_cast<UINT>(px(kSeparatorHeight));
         return true;
     }
     const ScreenDc screen;
-    SIZE extent{0, kCharHeight};
+    SIZE extent{0, px(kCharHeight)};
     if (screen.get()) {
         const ScopedSelect font(screen.get(), font_.get());
         GetTextExtentPoint32W(screen.get(), line->caption.c_str(), textLength(line->caption), &extent);
     }
-    item.itemWidth = static_cast<UINT>(kCheckColumnWidth + kTextGap + extent.cx + kRightMargin);
-    item.itemHeight = static_cast<UINT>(extent.cy + 2 * kVerticalPadding);
+    item.itemWidth = static_cast<UINT>(px(kCheckColumnWidth + kTextGap + kRightMargin) + extent.cx);
+    item.itemHeight = static_cast<UINT>(extent.cy + 2 * px(kVerticalPadding));
     return true;
 }
 
@@ -171,16 +181,17 @@ bool StyledPopupMenu::draw(const DRAWITEMSTRUCT& item) const {
     if (line->separator) {
         fill(dc, r, kBackground);
         const int y = (r.top + r.bottom) / 2;
-        fill(dc, RECT{r.left + kCheckColumnWidth + kTextGap, y, r.right, y + 1}, kSeparator);
+        fill(dc, RECT{r.left + px(kCheckColumnWidth + kTextGap), y, r.right, y + std::max(1, px(1))}, kSeparator);
         return true;
     }
     if (item.itemState & ODS_SELECTED) {
         fill(dc, r, kSelection);
-        frame(dc, r, kSelectionBorder);
+        frame(dc, r, kSelectionBorder, std::max(1, px(1)));
     } else {
         fill(dc, r, kBackground);
     }
-    if (item.itemState & ODS_CHECKED) drawTick(dc, RECT{r.left, r.top, r.left + kCheckColumnWidth, r.bottom}, kCheckMark);
+    if (item.itemState & ODS_CHECKED)
+        drawTick(dc, RECT{r.left, r.top, r.left + px(kCheckColumnWidth), r.bottom}, kCheckMark, dpi_);
     drawText(dc, r, *line, (item.itemState & (ODS_GRAYED | ODS_DISABLED)) ? kDisabledText : kText);
     return true;
 }
@@ -189,7 +200,7 @@ void StyledPopupMenu::drawText(HDC dc, const RECT& item, const Line& line, COLOR
     const ScopedSelect font(dc, font_.get());
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, colour);
-    RECT text{item.left + kCheckColumnWidth + kTextGap, item.top, item.right, item.bottom};
+    RECT text{item.left + px(kCheckColumnWidth + kTextGap), item.top, item.right, item.bottom};
     DrawTextW(dc, line.caption.c_str(), textLength(line.caption), &text, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
@@ -198,7 +209,8 @@ void StyledPopupMenu::drawText(HDC dc, const RECT& item, const Line& line, COLOR
 std::optional<int> Win32Menus::showPopupMenu(const std::vector<PopupMenuEntry>& entries, Point screen,
                                              WindowHandle owner) {
     if (entries.empty()) return std::nullopt;
-    StyledPopupMenu menu(entries);
+    // Laid out for the display the menu opens on.
+    StyledPopupMenu menu(entries, monitorDpi(MonitorFromPoint(POINT{screen.x, screen.y}, MONITOR_DEFAULTTONEAREST)));
     return menu.track(reinterpret_cast<HWND>(owner), POINT{screen.x, screen.y});
 }
 

@@ -21,8 +21,10 @@ using UniqueMenu = UniqueHandle<NullTraits<HMENU, &DestroyMenu>>;
 // being shown.
 class StyledPopupMenu {
 public:
-    explicit StyledPopupMenu(const std::vector<PopupMenuEntry>& entries);
+    // Laid out for a display of the given DPI: the 96-dpi sizes scaled.
+    explicit StyledPopupMenu(const std::vector<PopupMenuEntry>& entries, int dpi = USER_DEFAULT_SCREEN_DPI);
     HMENU handle() const { return menu_.get(); }
+    int dpi() const { return dpi_; }
 
     // Shows the menu at a screen point and waits for it to close. The owner, a window of
     // this thread, answers the menu's drawing requests meanwhile and is posted WM_NULL
@@ -44,7 +46,10 @@ private:
     };
     const Line* lineOf(UINT ctlType, UINT itemId, ULONG_PTR itemData) const;
     void drawText(HDC dc, const RECT& item, const Line& line, COLORREF colour) const;
+    // A 96-dpi length in this menu's pixels.
+    int px(int units) const { return MulDiv(units, dpi_, USER_DEFAULT_SCREEN_DPI); }
 
+    int dpi_;
     std::vector<Line> lines_;
     UniqueFont font_;
     UniqueBrush background_;  // the menu's own background; outlives the menu

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/dpi.h"
 #include "platform/win32/handles.h"
 
 namespace norvi::win32 {
@@ -47,6 +48,17 @@ std::vector<Rect> Win32Screen::displays() {
 int Win32Screen::logicalDpiY() {
     const ScreenDc dc;
     return dc.get() ? GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;
+}
+
+int Win32Screen::dpiAt(const Rect& area) {
+    const RECT r{area.left, area.top, area.right, area.bottom};
+    return monitorDpi(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST));
+}
+
+Size Win32Screen::trayIconSize() {
+    // The notification area lies on the primary display's taskbar.
+    const int dpi = monitorDpi(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    return {systemMetricForDpi(SM_CXSMICON, dpi), systemMetricForDpi(SM_CYSMICON, dpi)};
 }
 
 int Win32Screen::doubleClickTimeMilliseconds() { return static_cast<int>(GetDoubleClickTime()); }

@@ -12,6 +12,8 @@ public:
     Rect workAreaAt(const Rect& window) override;
     std::vector<Rect> displays() override;
     int logicalDpiY() override;
+    int dpiAt(const Rect& area) override;
+    Size trayIconSize() override;
     int doubleClickTimeMilliseconds() override;
     Point cursorPosition() override;
 };

@@ -27,7 +27,8 @@ std::unique_ptr<FinderWindow> FinderWindow::create(Platform& platform, ui::Edit&
     WindowCreateArgs args;
     args.className = kFinderClassName;
     args.title = kFinderTitle;
-    args.bounds = Rect::fromSize(0, 0, kFinderSize.width, kFinderSize.height);
+    const Size size = ui::DpiScale::of(platform.screen().dpiAt(sized(kFinderSize))).px(kFinderSize);
+    args.bounds = Rect::fromSize(0, 0, size.width, size.height);
     std::unique_ptr<NativeWindow> native = platform.createWindow(args);
     if (!native) return nullptr;
     return std::unique_ptr<FinderWindow>(new FinderWindow(platform, std::move(native), st));
@@ -79,8 +80,9 @@ FinderWindow::FinderWindow(Platform& platform, std::unique_ptr<NativeWindow> nat
 }
 
 void FinderWindow::centre(Size screen) {
-    native_->setBounds(Rect::fromSize((screen.width - kFinderSize.width) / 2, (screen.height - kFinderSize.height) / 2,
-                                      kFinderSize.width, kFinderSize.height));
+    const Size size = form_->pixelSize();
+    native_->setBounds(
+        Rect::fromSize((screen.width - size.width) / 2, (screen.height - size.height) / 2, size.width, size.height));
 }
 
 }  // namespace norvi

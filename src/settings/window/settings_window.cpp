@@ -68,7 +68,9 @@ std::unique_ptr<SettingsWindow> SettingsWindow::create(Program& program, Tfcolor
     WindowCreateArgs args;
     args.className = kSettingsClassName;
     args.title = kSettingsCaption;
-    args.bounds = Rect::fromSize(dialog.rememberedLeft, dialog.rememberedTop, kSettingsWidth, kSettingsHeight);
+    const Rect units = Rect::fromSize(dialog.rememberedLeft, dialog.rememberedTop, kSettingsWidth, kSettingsHeight);
+    const Size size = ui::DpiScale::of(program.platform.screen().dpiAt(units)).px(Size{kSettingsWidth, kSettingsHeight});
+    args.bounds = Rect::fromSize(units.left, units.top, size.width, size.height);
     args.topmost = dialog.topmost();
     std::unique_ptr<NativeWindow> window = program.platform.createWindow(args);
     if (!window) return nullptr;
@@ -191,7 +193,7 @@ void SettingsWindow::wireWindow() {
 void SettingsWindow::focusHiddenField() { form_->setFocus(focusField_); }
 
 void SettingsWindow::showAt(Point topLeft) {
-    window_->setBounds(Rect::fromSize(topLeft.x, topLeft.y, kSettingsWidth, kSettingsHeight));
+    window_->setBounds(Rect::fromSize(topLeft.x, topLeft.y, form_->pixelSize().width, form_->pixelSize().height));
     error_->setText("");
     focusHiddenField();
     form_->hideFocusCues();

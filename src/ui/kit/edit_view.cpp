@@ -24,9 +24,8 @@ EditView::~EditView() { model_.onChanged = nullptr; }
 Rect EditView::textArea() const { return inset(sized(size()), style_.padding); }
 
 int EditView::textX(std::size_t offset) const {
-    Graphics* g = graphics();
-    if (!g || offset == 0) return 0;
-    return g->textExtent(style_.font, std::string_view(model_.text()).substr(0, offset)).width;
+    if (offset == 0) return 0;
+    return textSize(style_.font, std::string_view(model_.text()).substr(0, offset)).width;
 }
 
 void EditView::setCaret(std::size_t caret) {

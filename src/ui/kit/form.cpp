@@ -26,8 +26,9 @@ bool navigates(int virtualKey) {
 Form::Form(NativeWindow& window, Graphics& graphics, EventLoop& loop, Size clientSize, Colour background)
     : window_(window),
       graphics_(graphics),
+      scale_(DpiScale::of(window.dpi())),
       background_(background),
-      picture_(clientSize.width, clientSize.height, 32, background),
+      picture_(scale_.px(clientSize.width), scale_.px(clientSize.height), 32, background),
       root_(std::make_unique<View>()),
       repaintTimer_(loop.createTimer(1)) {
     root_->form_ = this;
@@ -53,6 +54,7 @@ Form::~Form() {
     w.onFocusLost = nullptr;
     w.onCaptureLost = nullptr;
     w.onCursorAt = nullptr;
+    w.onDpiChanged = nullptr;
     // The views go now; none of them may call back into a half-destroyed form.
     root_->form_ = nullptr;
     hovered_ = focused_ = captured_ = nullptr;
@@ -63,11 +65,12 @@ Form::~Form() {
 
 void Form::bindWindow() {
     NativeWindow& w = window_;
-    w.onMouseDown = [this](MouseButton b, Point p) { press(b, p, false); };
-    w.onMouseUp = [this](MouseButton b, Point p) { release(b, p); };
-    w.onMouseMove = [this](Point p) { move(p); };
-    w.onDoubleClick = [this](Point p) { press(MouseButton::Left, p, true); };
-    w.onMouseWheel = [this](int delta, Point p) { turnWheel(delta, p); };
+    // The window reports pixels; the views work in units.
+    w.onMouseDown = [this](MouseButton b, Point p) { press(b, scale_.units(p), false); };
+    w.onMouseUp = [this](MouseButton b, Point p) { release(b, scale_.units(p)); };
+    w.onMouseMove = [this](Point p) { move(scale_.units(p)); };
+    w.onDoubleClick = [this](Point p) { press(MouseButton::Left, scale_.units(p), true); };
+    w.onMouseWheel = [this](int delta, Point p) { turnWheel(delta, scale_.units(p)); };
     w.onKeyDown = [this](int vk, KeyModifiers m) { pressKey(vk, m); };
     w.onKeyUp = [this](int vk) { releaseKey(vk); };
     w.onChar = [this](char32_t c) { typeCharacter(c); };
@@ -92,7 +95,26 @@ void Form::bindWindow() {
         Batch batch(*this);
         loseCapture();
     };
-    w.onCursorAt = [this](Point p) { return cursorAt(p); };
+    w.onCursorAt = [this](Point p) { return cursorAt(scale_.units(p)); };
+    w.onDpiChanged = [this](int dpi, const Rect& suggested) {
+        Batch batch(*this);
+        setDpi(dpi);
+        window_.setBounds(suggested);
+    };
+}
+
+void Form::setDpi(int dpi) {
+    const DpiScale now = DpiScale::of(dpi);
+    if (now == scale_) return;
+    scale_ = now;
+    // A tooltip drawn at the old scale would be out of place now.
+    if (hints_) hints_->dismiss();
+    picture_ = Bitmap(pixelSize().width, pixelSize().height, 32, background_);
+    invalidate();
+}
+
+Size Form::measure(const FontSpec& font, std::string_view text) const {
+    return scale_.unitsCovering(graphics_.textExtent(scale_.font(font), text));
 }
 
 void Form::setBackgroundCursor(CursorKind kind) {
@@ -120,8 +142,8 @@ void Form::repaint() {
     repaintTimer_->setEnabled(false);
     dirty_ = false;
     ++repaints_;
-    Painter painter(picture_, graphics_);
-    painter.fill(sized({picture_.width(), picture_.height()}), background_);
+    Painter painter(picture_, graphics_, scale_);
+    painter.fill(sized(clientSize()), background_);
     root_->paintTree(painter);
     window_.setPicture(picture_, background_);
 }

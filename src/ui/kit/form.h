@@ -6,13 +6,17 @@
 // The window's other events (activation, closing, moving) stay with the form's owner.
 // Tab and Shift+Tab move the focus; focus marks show only once the keyboard was used. The
 // form shows hints in tooltips (once enableHints is called) and closes an open drop-down
-// when the user turns elsewhere.
+// when the user turns elsewhere. Views are laid out in 96-dpi units; the form composes
+// them at its window's DPI and hands them pointer positions in units. When the window
+// comes onto a display of another DPI it composes at the new one and takes the bounds
+// the system suggests.
 #pragma once
 
 #include <functional>
 #include <memory>
 
 #include "platform/platform.h"
+#include "ui/dpi_scale.h"
 #include "ui/kit/styles.h"
 #include "ui/kit/view.h"
 
@@ -22,6 +26,7 @@ class Hints;
 
 class Form {
 public:
+    // clientSize in units; the scale is the window's.
     Form(NativeWindow& window, Graphics& graphics, EventLoop& loop, Size clientSize, Colour background);
     ~Form();
     Form(const Form&) = delete;
@@ -49,6 +54,14 @@ public:
     void invalidate();
     // Composes the picture now and hands it to the window.
     void repaint();
+    // The client area in units and in the window's pixels.
+    Size clientSize() const { return root_->size(); }
+    Size pixelSize() const { return scale_.px(clientSize()); }
+    DpiScale scale() const { return scale_; }
+    // Composes at another DPI from now on (the window's size is the caller's).
+    void setDpi(int dpi);
+    // The units a text's extent covers at this form's scale.
+    Size measure(const FontSpec& font, std::string_view text) const;
     const Bitmap& picture() const { return picture_; }
     int repaintCount() const { return repaints_; }
 
@@ -122,6 +135,7 @@ private:
 
     NativeWindow& window_;
     Graphics& graphics_;
+    DpiScale scale_;
     Colour background_;
     Bitmap picture_;
     std::unique_ptr<View> root_;

@@ -7,21 +7,25 @@
 
 namespace norvi::ui::kit {
 
-Painter::Painter(Bitmap& target, Graphics& graphics)
-    : Painter(target, graphics, {0, 0}, {0, 0, target.width(), target.height()}) {}
+Painter::Painter(Bitmap& target, Graphics& graphics, DpiScale scale)
+    : Painter(target, graphics, scale, {0, 0}, {0, 0, target.width(), target.height()}) {}
 
 Painter Painter::within(const Rect& part) const {
-    const Rect r = toTarget(part);
-    return Painter(target_, graphics_, {r.left, r.top}, intersection(clip_, r));
+    return Painter(target_, graphics_, scale_, {origin_.x + part.left, origin_.y + part.top},
+                   intersection(clip_, toTarget(part)));
 }
 
 Painter Painter::shifted(int dx, int dy) const {
-    return Painter(target_, graphics_, {origin_.x + dx, origin_.y + dy}, clip_);
+    return Painter(target_, graphics_, scale_, {origin_.x + dx, origin_.y + dy}, clip_);
 }
 
 bool Painter::clippedAway() const { return isEmpty(clip_); }
 
-Rect Painter::toTarget(const Rect& r) const { return offsetBy(r, origin_.x, origin_.y); }
+// The origin is kept in units and scaled with the rectangle, so that a view's edges land
+// on the same pixels however deeply it is nested.
+Rect Painter::toTarget(const Rect& r) const { return scale_.px(offsetBy(r, origin_.x, origin_.y)); }
+
+Point Painter::toTarget(Point p) const { return scale_.px(Point{p.x + origin_.x, p.y + origin_.y}); }
 
 void Painter::fill(const Rect& r, Colour c) { fillTarget(intersection(toTarget(r), clip_), c); }
 
@@ -44,43 +48,57 @@ void Painter::fillTarget(const Rect& r, Colour c) {
 
 void Painter::frame(const Rect& r, Colour c) {
     if (isEmpty(r)) return;
-    horizontalLine(r.left, r.right, r.top, c);
-    horizontalLine(r.left, r.right, r.bottom - 1, c);
-    verticalLine(r.left, r.top + 1, r.bottom - 1, c);
-    verticalLine(r.right - 1, r.top + 1, r.bottom - 1, c);
+    // Every side one stroke thick, inside the scaled rectangle.
+    const Rect t = toTarget(r);
+    const int w = stroke();
+    fillTarget(intersection({t.left, t.top, t.right, t.top + w}, clip_), c);
+    fillTarget(intersection({t.left, t.bottom - w, t.right, t.bottom}, clip_), c);
+    fillTarget(intersection({t.left, t.top + w, t.left + w, t.bottom - w}, clip_), c);
+    fillTarget(intersection({t.right - w, t.top + w, t.right, t.bottom - w}, clip_), c);
 }
 
 void Painter::dottedFrame(const Rect& r, Colour c) {
     if (isEmpty(r)) return;
-    // A checkerboard laid over the frame: the pixels whose distance from the top-left
-    // corner is even.
+    // A checkerboard of stroke-sized squares laid over the frame: the squares whose
+    // distance from the top-left corner is even.
+    const Rect t = toTarget(r);
+    const int w = stroke();
     const auto dot = [&](int x, int y) {
-        const Point t{x + origin_.x, y + origin_.y};
-        if ((x - r.left + y - r.top) % 2 == 0 && contains(clip_, t)) target_.setPixel(t.x, t.y, c);
+        if (((x - t.left) / w + (y - t.top) / w) % 2 == 0 && contains(clip_, {x, y})) target_.setPixel(x, y, c);
     };
-    for (int x = r.left; x < r.right; ++x) {
-        dot(x, r.top);
-        dot(x, r.bottom - 1);
-    }
-    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
-        dot(r.left, y);
-        dot(r.right - 1, y);
+    for (int band = 0; band < w; ++band) {
+        for (int x = t.left; x < t.right; ++x) {
+            dot(x, t.top + band);
+            dot(x, t.bottom - 1 - band);
+        }
+        for (int y = t.top + w; y < t.bottom - w; ++y) {
+            dot(t.left + band, y);
+            dot(t.right - 1 - band, y);
+        }
     }
 }
 
-void Painter::horizontalLine(int x0, int x1, int y, Colour c) { fill({x0, y, x1, y + 1}, c); }
+void Painter::horizontalLine(int x0, int x1, int y, Colour c) {
+    const Rect t = toTarget(Rect{x0, y, x1, y + 1});
+    fillTarget(intersection({t.left, t.top, t.right, t.top + stroke()}, clip_), c);
+}
 
-void Painter::verticalLine(int x, int y0, int y1, Colour c) { fill({x, y0, x + 1, y1}, c); }
+void Painter::verticalLine(int x, int y0, int y1, Colour c) {
+    const Rect t = toTarget(Rect{x, y0, x + 1, y1});
+    fillTarget(intersection({t.left, t.top, t.left + stroke(), t.bottom}, clip_), c);
+}
 
 void Painter::line(Point a, Point b, Colour c) {
-    // Bresenham: glyph strokes are a few pixels long, so pixel by pixel is fine.
-    const int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
-    const int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
+    // Bresenham between the two end pixels' corners, each step a stroke-sized square: glyph
+    // strokes are a few pixels long, so square by square is fine.
+    const Point from = toTarget(a), to = toTarget(b);
+    const int w = stroke();
+    const int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
+    const int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
     int error = dx + dy;
-    for (Point p = a;;) {
-        const Point t{p.x + origin_.x, p.y + origin_.y};
-        if (contains(clip_, t)) target_.setPixel(t.x, t.y, c);
-        if (p == b) break;
+    for (Point p = from;;) {
+        fillTarget(intersection(Rect::fromSize(p.x, p.y, w, w), clip_), c);
+        if (p == to) break;
         const int e2 = 2 * error;
         if (e2 >= dy) { error += dy; p.x += sx; }
         if (e2 <= dx) { error += dx; p.y += sy; }
@@ -88,13 +106,23 @@ void Painter::line(Point a, Point b, Colour c) {
 }
 
 void Painter::picture(Point p, const Bitmap& picture) {
-    if (picture.bytesPerPixel() < 3) return;
-    const Rect r = intersection(toTarget(Rect::fromSize(p.x, p.y, picture.width(), picture.height())), clip_);
+    stretchedPicture(Rect::fromSize(p.x, p.y, picture.width(), picture.height()), picture);
+}
+
+void Painter::stretchedPicture(const Rect& where, const Bitmap& original) {
+    if (original.bytesPerPixel() < 3 || isEmpty(where)) return;
+    const Rect whole = toTarget(where);
+    Bitmap resized;
+    if (whole.width() != original.width() || whole.height() != original.height())
+        resized = original.scaledTo(whole.width(), whole.height());
+    const Bitmap& picture = resized.empty() ? original : resized;
+    const Point p{whole.left, whole.top};
+    const Rect r = intersection(whole, clip_);
     if (isEmpty(r)) return;
     const int from = picture.bytesPerPixel(), to = target_.bytesPerPixel();
     const bool blended = from == 4;
     for (int y = r.top; y < r.bottom; ++y) {
-        const std::uint8_t* s = picture.row(y - origin_.y - p.y) + static_cast<std::size_t>(r.left - origin_.x - p.x) * from;
+        const std::uint8_t* s = picture.row(y - p.y) + static_cast<std::size_t>(r.left - p.x) * from;
         std::uint8_t* d = target_.row(y) + static_cast<std::size_t>(r.left) * to;
         for (int x = r.left; x < r.right; ++x, s += from, d += to) {
             const int a = blended ? s[3] : 255;
@@ -105,21 +133,24 @@ void Painter::picture(Point p, const Bitmap& picture) {
 }
 
 Size Painter::measure(const FontSpec& font, std::string_view text) const {
-    return graphics_.textExtent(font, text);
+    return scale_.unitsCovering(graphics_.textExtent(scale_.font(font), text));
 }
 
+// Text is placed in pixels, in the scaled rectangle, with the font at its scaled size.
 void Painter::text(const Rect& r, const FontSpec& font, std::string_view text, Colour c, TextAlign align) {
     if (text.empty()) return;
-    const Size extent = measure(font, text);
-    Point cell{r.left, r.top + (r.height() - extent.height) / 2};
-    if (align == TextAlign::Center) cell.x = r.left + (r.width() - extent.width) / 2;
-    const Rect clip = intersection(toTarget(r), clip_);
-    drawClippedText({cell.x + origin_.x, cell.y + origin_.y}, extent, clip, font, text, c);
+    const FontSpec scaled = scale_.font(font);
+    const Size extent = graphics_.textExtent(scaled, text);
+    const Rect t = toTarget(r);
+    Point cell{t.left, t.top + (t.height() - extent.height) / 2};
+    if (align == TextAlign::Center) cell.x = t.left + (t.width() - extent.width) / 2;
+    drawClippedText(cell, extent, intersection(t, clip_), scaled, text, c);
 }
 
 void Painter::textAt(Point p, const FontSpec& font, std::string_view text, Colour c) {
     if (text.empty()) return;
-    drawClippedText({p.x + origin_.x, p.y + origin_.y}, measure(font, text), clip_, font, text, c);
+    const FontSpec scaled = scale_.font(font);
+    drawClippedText(toTarget(p), graphics_.textExtent(scaled, text), clip_, scaled, text, c);
 }
 
 // The platform clips text only to the whole picture. Text that fits its clip is drawn

@@ -11,12 +11,11 @@ void TabStripView::setSelected(int index) {
 }
 
 Rect TabStripView::tabRect(int index) const {
-    Graphics* g = graphics();
-    if (!g || index < 0 || index >= count()) return {};
+    if (!form() || index < 0 || index >= count()) return {};
     const int top = size().height - style_.tabHeight;
     int x = style_.indent;
     for (int i = 0;; ++i) {
-        const int w = g->textExtent(style_.font, captions_[static_cast<std::size_t>(i)]).width + 2 * style_.padding;
+        const int w = textSize(style_.font, captions_[static_cast<std::size_t>(i)]).width + 2 * style_.padding;
         if (i == index) return Rect::fromSize(x, top, w, style_.tabHeight);
         x += w + style_.gap;
     }

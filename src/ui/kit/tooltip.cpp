@@ -22,14 +22,18 @@ void Tooltip::show(const std::string& text, Point pointer) {
     text_ = text;
     if (text.empty()) return;
     Graphics& graphics = platform_.graphics();
-    const Size extent = graphics.textExtent(style_.font, text);
-    const Size size{extent.width + 2 * (style_.paddingX + 1), extent.height + 2 * (style_.paddingY + 1)};
-    const Rect work = platform_.screen().workAreaAt(Rect::fromSize(pointer.x, pointer.y, 1, 1));
+    // Laid out for the display under the pointer, where it shows.
+    const Rect at = Rect::fromSize(pointer.x, pointer.y, 1, 1);
+    const DpiScale scale = DpiScale::of(platform_.screen().dpiAt(at));
+    const Size extent = scale.unitsCovering(graphics.textExtent(scale.font(style_.font), text));
+    const Size units{extent.width + 2 * (style_.paddingX + 1), extent.height + 2 * (style_.paddingY + 1)};
+    const Size size = scale.px(units);
+    const Rect work = platform_.screen().workAreaAt(at);
 
     WindowCreateArgs args;
     args.className = kTooltipClassName;
     args.title = text;
-    args.bounds = place(size, pointer, work, style_.offset);
+    args.bounds = place(size, pointer, work, scale.px(style_.offset));
     args.topmost = true;
     args.noActivate = true;
     args.clickThrough = true;
@@ -38,8 +42,8 @@ void Tooltip::show(const std::string& text, Point pointer) {
     if (!window_) return;
 
     Bitmap picture(size.width, size.height, 32, style_.background);
-    Painter painter(picture, graphics);
-    const Rect all = sized(size);
+    Painter painter(picture, graphics, scale);
+    const Rect all = sized(units);
     painter.frame(all, style_.border);
     painter.textAt({style_.paddingX + 1, style_.paddingY + 1}, style_.font, text, style_.text);
     window_->setPicture(picture, style_.background);

@@ -79,9 +79,9 @@ void View::invalidate() {
     if (Form* f = form()) f->invalidate();
 }
 
-Graphics* View::graphics() const {
-    Form* f = form();
-    return f ? &f->graphics() : nullptr;
+Size View::textSize(const FontSpec& font, std::string_view text) const {
+    const Form* f = form();
+    return f ? f->measure(font, text) : Size{};
 }
 
 void View::paintTree(Painter& painter) {

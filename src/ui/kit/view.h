@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -101,7 +102,8 @@ protected:
     // Scrolls, if this view scrolls, so that r (in its content coordinates) is in sight.
     virtual void revealArea(const Rect&) {}
     virtual void resized() {}
-    Graphics* graphics() const;
+    // The units a text's extent covers in this view's form; nothing outside a form.
+    Size textSize(const FontSpec& font, std::string_view text) const;
 
 private:
     friend class Form;
