@@ -38,6 +38,23 @@ protected:
             SetProcessDPIAware();
     }
     int px(int units) const { return MulDiv(units, dpi_, 96); }
+    // Control+Tab: the settings dialog turns to its next page.
+    static void nextPage() {
+        INPUT keys[4] = {};
+        const WORD order[4] = {VK_CONTROL, VK_TAB, VK_TAB, VK_CONTROL};
+        for (int i = 0; i < 4; ++i) {
+            keys[i].type = INPUT_KEYBOARD;
+            keys[i].ki.wVk = order[i];
+            keys[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+        }
+        SendInput(4, keys, sizeof(INPUT));
+    }
+    void shoot(HWND window, const wchar_t* what) const {
+        RECT r{};
+        GetWindowRect(window, &r);
+        Sleep(300);  // let it finish drawing
+        e2e::saveScreenshot(e2e::captureRect(r), L"high-dpi-" + std::to_wstring(dpi_) + L"-" + what);
+    }
     static SIZE clientSize(HWND window) {
         RECT r{};
         GetClientRect(window, &r);
@@ -62,6 +79,7 @@ TEST_F(HighDpiE2E, TheStripTheDialogOpenedFromItAndTheMenuHaveTheScaledSizes) {
     EXPECT_EQ(e2e::screenPixel(bounds.left + px(78) - 1, bounds.top + px(3)), orange) << "the splitter, 3 units";
     EXPECT_NE(e2e::screenPixel(bounds.left + px(78) + 1, bounds.top + px(3)), orange) << "the Num cell";
     e2e::saveScreenshot(e2e::captureRect(bounds), L"high-dpi-" + std::to_wstring(dpi_) + L"-strip");
+    if (HWND tray = e2e::findWindow(L"__winex11_standalone_tray")) shoot(tray, L"tray");
 
     // The popup menu from a right click on the Caps cell: every line scaled.
     e2e::mouseMoveTo(bounds.left + px(30), middle);
@@ -98,13 +116,34 @@ TEST_F(HighDpiE2E, TheStripTheDialogOpenedFromItAndTheMenuHaveTheScaledSizes) {
     EXPECT_EQ(client.cy, px(750));
     RECT dialogBounds{};
     GetWindowRect(dialog, &dialogBounds);
-    Sleep(300);
-    e2e::saveScreenshot(e2e::captureRect(dialogBounds), L"high-dpi-" + std::to_wstring(dpi_) + L"-settings");
+    shoot(dialog, L"settings");
     // The title strip (30 units of 0x00544A43 ... under the tabs) and the bottom bar's OK.
     EXPECT_EQ(e2e::screenPixel(dialogBounds.right - px(28) / 2, dialogBounds.top + px(1)), RGB(0x52, 0x52, 0x52))
         << "the close panel, 28 units wide at the strip's right end";
+    // The other pages, to be looked at.
+    for (const wchar_t* page : {L"settings-watermark", L"settings-floating", L"settings-sounds"}) {
+        nextPage();
+        shoot(dialog, page);
+    }
     e2e::pressKey(VK_ESCAPE);
     EXPECT_TRUE(e2e::waitUntil(3000, [&] { return !IsWindowVisible(dialog); }));
+
+    // The about box from the menu's "About...", the line above "Exit": 515 units wide inside.
+    e2e::mouseMoveTo(bounds.left + px(30), middle);
+    e2e::rightClick();
+    ASSERT_NE(e2e::waitForWindow(L"#32768", 0, 3000, true), nullptr);
+    Sleep(300);  // the menu takes keys once it is up
+    e2e::pressKey(VK_UP);
+    e2e::pressKey(VK_UP);
+    e2e::pressKey(VK_RETURN);
+    HWND about = e2e::waitForWindow(L"Tfabout", norvi.id(), 5000, true);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(clientSize(about).cx, px(515));
+    RECT aboutBounds{};
+    GetWindowRect(about, &aboutBounds);
+    EXPECT_EQ(aboutBounds.bottom - aboutBounds.top, px(328));
+    shoot(about, L"about");
+    e2e::closeWindow(about);
 }
 
 }  // namespace
