@@ -10,7 +10,8 @@ endif()
 file(GLOB NORVI_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../src/platform/win32/*.cpp)
 list(FILTER NORVI_WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
 add_library(norvi_win32 STATIC ${NORVI_WIN32_SOURCES})
-target_link_libraries(norvi_win32 PUBLIC norvi_core
+norvi_layer_headers(norvi_win32 FOLDERS platform/win32)
+target_link_libraries(norvi_win32 PUBLIC norvi_platform
   gdi32 user32 shell32 shlwapi advapi32 winmm comctl32 comdlg32 version ole32 uuid)
 # Wide-character API everywhere; no min/max macros; Windows 10 declarations.
 target_compile_definitions(norvi_win32 PUBLIC
@@ -19,7 +20,7 @@ target_compile_definitions(norvi_win32 PUBLIC
 add_executable(norvi WIN32
   ${CMAKE_CURRENT_LIST_DIR}/../src/platform/win32/main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/../src/resources/norvi.rc)
-target_link_libraries(norvi PRIVATE norvi_win32)
+target_link_libraries(norvi PRIVATE norvi_win32 norvi_behaviour)
 target_include_directories(norvi PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../src/resources)
 # The version resource takes its numbers from the project version.
 target_compile_definitions(norvi PRIVATE
