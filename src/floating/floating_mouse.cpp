@@ -28,6 +28,23 @@ void Tmainform::wireMouse() {
     window->onContextMenu = [this](Point at) { guarded([&] { contextMenu(scale_.units(at)); }); };
     window->onPositionChanging = [this](Rect& bounds) { guarded([&] { positionChanging(bounds); }); };
     window->onDpiChanged = [this](int dpi, const Rect& suggested) { guarded([&] { dpiChanged(dpi, suggested); }); };
+    window->onCaptureLost = [this] { guarded([&] { captureLost(); }); };
+    window->onCursorAt = [this](Point at) { return cursorAt(scale_.units(at)); };
+}
+
+CursorKind Tmainform::cursorAt(Point at) const {
+    // While dragging the pointer may leave the splitter; the cursor stays with the drag.
+    if (splitter_.active() || stripPartAt(at.x, Ctabla.width()) == StripPart::Splitter)
+        return CursorKind::SplitHorizontal;
+    return CursorKind::Arrow;
+}
+
+void Tmainform::captureLost() {
+    // Alt+Tab, a system menu or another window took the mouse mid-drag: the drag is over,
+    // the width stays and the line goes.
+    if (!splitter_.active()) return;
+    splitter_.cancel();
+    repaint();
 }
 
 void Tmainform::mouseDown(MouseButton button, Point at) {

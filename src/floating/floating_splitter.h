@@ -18,6 +18,8 @@ public:
     void moveTo(int pointerX);
     // Ends the drag; the clamped width to apply.
     int end(int pointerX);
+    // Ends the drag with nothing to apply.
+    void cancel() { active_ = false; }
 
 private:
     bool active_ = false;

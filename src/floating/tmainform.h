@@ -87,6 +87,8 @@ private:
     void positionChanging(Rect& bounds);
     // The window came onto a display of another DPI: the same strip at the new scale.
     void dpiChanged(int dpi, const Rect& suggested);
+    void captureLost();
+    CursorKind cursorAt(Point at) const;
 
     void repaint();
     Program& p_;

@@ -69,7 +69,10 @@ public:
 struct DirectoryEntry {
     std::string name;
     bool isDirectory = false;
-    bool isReparsePoint = false;  // a link or junction
+    bool isReparsePoint = false;   // any reparse point: a link, a junction, a cloud-file placeholder…
+    // A reparse point that names another place (a symbolic link, a junction, a mount
+    // point): what it leads to may hold the folder itself.
+    bool isNameSurrogate = false;
 };
 
 // A folder of the shell's namespace that the sound finder's chooser offers.
@@ -129,6 +132,17 @@ public:
     virtual bool deleteUserValue(const std::string& subKey, const std::string& name) = 0;
     virtual std::optional<std::string> readUserString(const std::string& subKey,
                                                       const std::string& name) = 0;
+};
+
+// ---- comparing texts ------------------------------------------------------------------
+
+// Orders and matches texts (UTF-8) without regard to case as the user's system does, for
+// every script: "Č" matches "č", "arial" matches "Arial".
+class TextCompare {
+public:
+    virtual ~TextCompare() = default;
+    // Negative, zero or positive as a comes before, with or after b.
+    virtual int compareNoCase(std::string_view a, std::string_view b) = 0;
 };
 
 // ---- screen ---------------------------------------------------------------------------
@@ -200,8 +214,9 @@ struct KeyModifiers {
 // One notch of a mouse wheel (WHEEL_DELTA); finer wheels report fractions of it.
 constexpr int kWheelNotch = 120;
 
-// The mouse cursor over a window's client area.
-enum class CursorKind { Arrow, Busy };
+// The mouse cursor over a window's client area. SplitHorizontal is the system's cursor
+// for a splitter between side-by-side parts (an arrow pointing left and right).
+enum class CursorKind { Arrow, Busy, SplitHorizontal };
 
 struct WindowCreateArgs {
     std::string className;  // the window class name, e.g. "TfloatTXT"
@@ -423,6 +438,7 @@ public:
     virtual Desktop& desktop() = 0;
     virtual Dialogs& dialogs() = 0;
     virtual Menus& menus() = 0;
+    virtual TextCompare& textCompare() = 0;
     virtual std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) = 0;
     virtual std::unique_ptr<TrayIcon> createTrayIcon(int id) = 0;
 };

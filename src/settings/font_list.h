@@ -1,15 +1,19 @@
 // The watermark page's font list: the installed faces and the one selected. Selecting from
-// code runs nothing; a user's choice runs onChange.
+// code runs nothing; a user's choice runs onChange. Faces are named without regard to case,
+// as the system names them: a stored "arial" is the list's "Arial".
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace norvi {
 
 class FontList {
 public:
+    explicit FontList(TextCompare& compare) : compare_(compare) {}
     void setItems(std::vector<std::string> faces) {
         items_ = std::move(faces);
         selected_ = -1;
@@ -34,11 +38,16 @@ public:
     std::function<void()> onChange;
 
 private:
+    // The entry spelt exactly so, else the first that differs only in case.
     int indexOf(const std::string& face) const {
-        for (std::size_t i = 0; i < items_.size(); ++i)
+        int match = -1;
+        for (std::size_t i = 0; i < items_.size(); ++i) {
             if (items_[i] == face) return static_cast<int>(i);
-        return -1;
+            if (match < 0 && compare_.compareNoCase(items_[i], face) == 0) match = static_cast<int>(i);
+        }
+        return match;
     }
+    TextCompare& compare_;
     std::vector<std::string> items_;
     int selected_ = -1;
 };

@@ -16,7 +16,8 @@ std::string timeOutLabelText(int milliseconds) {
     return std::to_string(seconds) + " second" + (seconds >= 2 ? "s" : "");
 }
 
-Tfcolors::Tfcolors(Program& program) : menuCommands(program), p_(program) {
+Tfcolors::Tfcolors(Program& program)
+    : FCB(program.platform.textCompare()), menuCommands(program), p_(program) {
     ColorDialog = std::make_unique<ColourPicker>(program.platform.dialogs());
     wireHandlers();
 }

@@ -169,7 +169,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, DialogLoadRules, ::testing::Values(
                    EXPECT_EQ(p.fcolors->edclon.text(), "  quoted  ");
                    EXPECT_EQ(p.fcolors->ednloff.text(), "spaced");
                    EXPECT_EQ(p.watermark.SelectedFont, "Courier New");
-               }}));
+               }},
+    DialogCase{"[ConfigSD]\r\nSelectedFont=arial\r\n",
+               [](const Program& p) {
+                   EXPECT_EQ(p.fcolors->FCB.selectedFace(), "Arial") << "faces are named without regard to case";
+               }},
+    DialogCase{"[ConfigSD]\r\nSelectedFont=Arial Black\r\n",
+               [](const Program& p) { EXPECT_FALSE(p.fcolors->FCB.hasSelection()) << "a face not installed"; }}));
 
 TEST_F(ProgramTest, RoundZeroAppliesTheRoundedShapeAgain) {
     writeConfig("[Config]\r\nround=0\r\n");

@@ -27,9 +27,11 @@ TEST(FinderSearch, WaveNamesAreMatchedOnTheLastDotWithoutRegardToCase) {
     for (const auto& c : cases) EXPECT_EQ(isWaveFileName(c.name), c.sound) << '"' << c.name << '"';
 }
 
-DirectoryEntry dir(const char* name) { return {name, true, false}; }
-DirectoryEntry file(const char* name) { return {name, false, false}; }
-DirectoryEntry link(const char* name) { return {name, true, true}; }
+DirectoryEntry dir(const char* name) { return {name, true, false, false}; }
+DirectoryEntry file(const char* name) { return {name, false, false, false}; }
+DirectoryEntry link(const char* name) { return {name, true, true, true}; }
+// A reparse folder that is no name for another place, such as a cloud-file placeholder.
+DirectoryEntry placeholder(const char* name) { return {name, true, true, false}; }
 
 // A folder tree with the listing order, links and unreadable folders written out, and a
 // record of what the walk asked for.
@@ -124,15 +126,17 @@ TEST_F(FinderSearchTest, FoldersThatCannotBeListedAreSkippedAndTheirSiblingsSear
     EXPECT_EQ(found, (std::vector<std::string>{"C:\\S\\Open\\o.wav", "C:\\S\\z.wav"}));
 }
 
-TEST_F(FinderSearchTest, LinksAndJunctionsAreNotFollowedSoALoopEnds) {
-    tree.folders["C:\\S"] = {dir("Sub"), file("top.wav")};
+TEST_F(FinderSearchTest, LinksAndJunctionsAreNotFollowedSoALoopEndsButPlaceholdersAreSearched) {
+    tree.folders["C:\\S"] = {dir("Sub"), placeholder("OneDrive"), file("top.wav")};
     tree.folders["C:\\S\\Sub"] = {link("Back"), file("sub.wav")};
     tree.linkTargets["C:\\S\\Sub\\Back"] = "C:\\S";  // a junction to the tree's own root
+    tree.folders["C:\\S\\OneDrive"] = {file("cloud.wav")};
 
     search.run("C:\\S");
 
-    EXPECT_EQ(found, (std::vector<std::string>{"C:\\S\\Sub\\sub.wav", "C:\\S\\top.wav"}));
-    EXPECT_EQ(tree.listed, (std::vector<std::string>{"C:\\S", "C:\\S\\Sub"}));
+    EXPECT_EQ(found, (std::vector<std::string>{"C:\\S\\Sub\\sub.wav", "C:\\S\\OneDrive\\cloud.wav",
+                                               "C:\\S\\top.wav"}));
+    EXPECT_EQ(tree.listed, (std::vector<std::string>{"C:\\S", "C:\\S\\Sub", "C:\\S\\OneDrive"}));
 }
 
 TEST_F(FinderSearchTest, AnEmptyFolderSearchesNothing) {

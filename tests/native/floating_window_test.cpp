@@ -234,6 +234,42 @@ TEST_F(FloatingWindow, AThinLineFollowsThePointerWhileDragging) {
     EXPECT_EQ(w.picture, before) << "no line after the release";
 }
 
+TEST_F(FloatingWindow, LosingTheCaptureMidDragCancelsIt) {
+    Program& p = start();
+    fake::FakeWindow& w = floatingWindow();
+    const Bitmap before = w.picture;
+    w.onMouseDown(MouseButton::Left, {76, 10});
+    w.onMouseMove({51, 10});
+    ASSERT_NE(w.picture, before) << "the line shows";
+    w.takeCaptureAway();  // Alt+Tab mid-drag
+    EXPECT_EQ(w.picture, before) << "the line is gone";
+    EXPECT_EQ(p.mainform->Ctabla.width(), 75) << "the width stays";
+    w.onMouseMove({40, 10});
+    EXPECT_EQ(w.picture, before) << "nothing follows the pointer any more";
+    w.onMouseUp(MouseButton::Left, {40, 10});
+    EXPECT_EQ(p.mainform->Ctabla.width(), 75) << "a later release applies nothing";
+    EXPECT_EQ(w.cursorAt({40, 10}), CursorKind::Arrow);
+}
+
+TEST_F(FloatingWindow, TheSplitterShowsTheHorizontalSplitCursorAlsoWhileDragged) {
+    Program& p = start();
+    fake::FakeWindow& w = floatingWindow();
+    struct Case {
+        int x;
+        CursorKind cursor;
+    };
+    // The splitter covers 75 ... 77 with the Caps width 75.
+    for (const Case& c : {Case{74, CursorKind::Arrow}, Case{75, CursorKind::SplitHorizontal},
+                          Case{77, CursorKind::SplitHorizontal}, Case{78, CursorKind::Arrow}})
+        EXPECT_EQ(w.cursorAt({c.x, 10}), c.cursor) << c.x;
+    w.onMouseDown(MouseButton::Left, {76, 10});
+    EXPECT_EQ(w.cursorAt({20, 10}), CursorKind::SplitHorizontal) << "the drag keeps its cursor off the splitter";
+    w.onMouseUp(MouseButton::Left, {50, 10});
+    EXPECT_EQ(w.cursorAt({20, 10}), CursorKind::Arrow);
+    EXPECT_EQ(w.cursorAt({50, 10}), CursorKind::SplitHorizontal) << "the splitter moved with the width";
+    EXPECT_EQ(p.mainform->Ctabla.width(), 49);
+}
+
 // ---- Caps alignment -------------------------------------------------------------------
 
 TEST(FloatingAlignment, CharactersPlus10MustBeLessThanTheWidth) {

@@ -17,7 +17,7 @@ class KitListTest : public KitTest {
 protected:
     Form form{win, pf.text, pf.clock, kSize, kBackground};
     // 16-pixel rows inside a one-pixel border: 100 pixels show six rows.
-    ListBoxView& list = form.add<ListBoxView>(theme.listBox, ListOrder::SortedNoCase);
+    ListBoxView& list = form.add<ListBoxView>(theme.listBox, &pf.collation);
     std::vector<std::string> log;
 
     void SetUp() override {
@@ -36,6 +36,14 @@ TEST_F(KitListTest, SortedInsertIgnoresCaseAndKeepsTheSelectionOnItsEntry) {
     EXPECT_EQ(list.selected(), 2);
     EXPECT_EQ(list.add("C:\\0.wav"), 0);
     EXPECT_EQ(list.items()[static_cast<std::size_t>(list.selected())], "C:\\b.wav");
+
+    // Beyond ASCII too: "Č" and "č" are one letter (byte order would put every "č" after
+    // every "Č"), and so are "Ж" and "ж".
+    ListBoxView& wide = form.add<ListBoxView>(theme.listBox, &pf.collation);
+    for (const char* name : {"\xC4\x8C" "b", "\xC4\x8D" "a", "\xC4\x8C" "c", "\xD0\x96" "b", "\xD0\xB6" "a"})
+        wide.add(name);
+    EXPECT_EQ(wide.items(), (std::vector<std::string>{"\xC4\x8D" "a", "\xC4\x8C" "b", "\xC4\x8C" "c", "\xD0\xB6" "a",
+                                                      "\xD0\x96" "b"}));
 
     ListBoxView& plain = form.add<ListBoxView>(theme.listBox);
     plain.add("b");

@@ -9,6 +9,15 @@ namespace {
 
 std::optional<std::string> runValueIn(fake::FakePlatform& pf) { return pf.reg.readUserString(kRunKey, kRunValueName); }
 
+// Whether a Caps Lock press now gives a sound (after a first poll, which gives none).
+bool lockChangePlaysASound(fake::FakePlatform& pf) {
+    pf.clock.advance(130);
+    const std::size_t before = pf.audio.played.size();
+    pf.keys.toggle(kVkCapital);
+    pf.clock.advance(125);
+    return pf.audio.played.size() > before;
+}
+
 class MenuCommandsTest : public ProgramTest {
 protected:
     PopupMenu& menu() { return program->mainform->menu; }
@@ -45,7 +54,9 @@ std::vector<SwitchCase> switchCases() {
              return t.trayIcon(2)->present && p.tray.CTI2.image() == p.tray.Mali7;
          }},
         {"SoundOff", "", &PopupMenu::zvok, &Tfcolors::cbSound, false, "Config", "sound", "0", true,
-         [](fake::FakePlatform&, Program&) { return true; }},
+         [](fake::FakePlatform& t, Program&) { return !lockChangePlaysASound(t); }},
+        {"SoundOn", "[Config]\r\nsound=0\r\n", &PopupMenu::zvok, &Tfcolors::cbSound, true, "Config", "sound", "1",
+         true, [](fake::FakePlatform& t, Program&) { return lockChangePlaysASound(t); }},
         {"LoadOff", "", &PopupMenu::Load, &Tfcolors::cbLoadStart, false, "Config", "load", "0", true,
          [](fake::FakePlatform& t, Program&) { return !runValueIn(t); }},
         {"LoadOn", "[Config]\r\nload=0\r\n", &PopupMenu::Load, &Tfcolors::cbLoadStart, true, "Config", "load", "1",

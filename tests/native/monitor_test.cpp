@@ -167,7 +167,9 @@ TEST_F(Monitor, ForegroundIsRecordedWhileTheWatermarkIsVisible) {
 }
 
 TEST_F(Monitor, AFailingCueIsGivenByTheNextPoll) {
+    writeConfig("[ConfigSD]\r\nsdclon=0\r\n");
     Program& p = startAndSettle();
+    p.fcolors->Panel7.setColour(0x000000FF);
     bool fail = true;
     pf.clock.onProcessMessages = [&] {
         if (fail && p.lock.capsShown == 1 && p.lock.capsCued == 0) {
@@ -176,12 +178,87 @@ TEST_F(Monitor, AFailingCueIsGivenByTheNextPoll) {
         }
     };
     press(kVkCapital);
-    run(125);  // the panel repaints, then the dispatcher's drawing fails
+    run(125);  // the panel repaints, the sound plays, then the watermark's drawing fails
     EXPECT_EQ(p.lock.capsCued, 0);
     EXPECT_EQ(p.lock.capsPrev, 1) << "steps after the guarded block still run";
-    run(125);
+    EXPECT_EQ(soundsPlayed(), "CapsOn ");
+    EXPECT_EQ(watermarkShows(), 0);
+    resetRecords();
+    run(125);  // no key pressed: the cues are still owed, all of them
     EXPECT_EQ(p.lock.capsCued, 1);
+    EXPECT_EQ(soundsPlayed(), "CapsOn ");
+    EXPECT_EQ(watermarkShows(), 1);
+    EXPECT_EQ(p.watermark.lastCode, code::kCapsOn);
+    EXPECT_NE(boxOf(watermarkWindow().picture, 0x000000FF), Rect{}) << "the Caps-on text in its colour";
     pf.clock.onProcessMessages = nullptr;
+}
+
+// Both locks change in one poll with both Show boxes on: each lock's watermark is drawn,
+// Caps first, in the code and text of its new state; the Num one stays.
+TEST(MonitorWatermark, BothLocksGiveTheirWatermarksCapsFirstThenNum) {
+    struct Case {
+        const char* what;
+        const char* config;
+        bool startOn;  // both locks on before the presses
+        bool iconic;
+        int capsCode, numCode;
+        const char* capsText;
+        const char* numText;
+    };
+    // Texts of different lengths, so that every picture differs from the others.
+    constexpr const char* kPlain = "[Config]\nDOD=1\nDOP=0\ncbShowCaps=1\ncbShowNum=1\n[ConfigSD]\n"
+                                   "sdclon=0\nsdcloFF=0\nsdnlon=0\nsdnloFF=0\nednlon=77\nednloFF=000\n";
+    constexpr const char* kTransparent = "[Config]\nDOD=1\nDOP=0\ncbShowCaps=1\ncbShowNum=1\n[ConfigSD]\n"
+                                         "ednlon=77\nednloFF=000\n";
+    constexpr const char* kIconic = "[Config]\nDOD=0\nDOP=1\ncbShowCaps=1\ncbShowNum=1\n";
+    const Case cases[] = {
+        {"text, on", kPlain, false, false, code::kCapsOn, code::kNumOn, "A", "77"},
+        {"text, off", kPlain, true, false, code::kCapsOff, code::kNumOff, "a", "000"},
+        {"transparent text, on", kTransparent, false, false, code::kHollow, code::kHollow, "A", "77"},
+        {"transparent text, off", kTransparent, true, false, code::kHollow, code::kHollow, "a", "000"},
+        {"icon, on", kIconic, false, true, code::kIconCapsOn, code::kIconNumOn, "", ""},
+        {"icon, off", kIconic, true, true, code::kIconCapsOff, code::kIconNumOff, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake::FakePlatform pf;
+        loadGeneratedResources(pf.res);
+        pf.disk.directories[pf.disk.localAppData + "\\norvi"] = false;
+        pf.disk.files[pf.disk.localAppData + "\\norvi\\norvi.cfg"] = c.config;
+        pf.keys.setToggled(kVkCapital, c.startOn);
+        pf.keys.setToggled(kVkNumLock, c.startOn);
+        Program p(pf);
+        p.start();
+        pf.clock.advance(130);  // the first poll primes the cues
+        fake::FakeWindow& w = *pf.window("TfloatTXT");
+        // Every picture the watermark shows while the poll runs: each request lets messages
+        // run before it draws, so the one before it is seen there.
+        std::vector<Bitmap> shown;
+        w.picture = Bitmap();
+        const auto record = [&] {
+            if (!w.picture.empty() && (shown.empty() || shown.back() != w.picture)) shown.push_back(w.picture);
+        };
+        pf.clock.onProcessMessages = record;
+        pf.keys.toggle(kVkCapital);
+        pf.keys.toggle(kVkNumLock);
+        pf.clock.advance(125);
+        pf.clock.onProcessMessages = nullptr;
+        record();
+        // What each request draws on its own, for comparison.
+        p.mainform->Timer1->setEnabled(false);
+        const auto drawn = [&](int code, const char* text) {
+            if (c.iconic) {
+                p.floatTXT->PaintIcon(code);
+            } else {
+                p.floatTXT->PaintText(code, text);
+            }
+            return w.picture;
+        };
+        const std::vector<Bitmap> expected{drawn(c.capsCode, c.capsText), drawn(c.numCode, c.numText)};
+        ASSERT_NE(expected[0], expected[1]) << "the two requests draw different pictures";
+        EXPECT_TRUE(shown == expected) << shown.size() << " pictures shown";
+        EXPECT_EQ(p.lock.numCued, c.startOn ? 0 : 1);
+    }
 }
 
 }  // namespace

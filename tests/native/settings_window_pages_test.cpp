@@ -5,6 +5,8 @@
 #include "settings/window/simple_views.h"
 #include "settings_window_fixture.h"
 #include "ui/kit/button_view.h"
+#include "ui/kit/group_box_view.h"
+#include "ui/kit/label_view.h"
 #include "ui/kit/list_box_view.h"
 #include "ui/kit/scroll_area_view.h"
 #include "ui/kit/slider_view.h"
@@ -29,6 +31,28 @@ protected:
     }
     void chooseColour(Colour c) { pf.prompts.colourAnswers.push_back(fake::FakeDialogs::ColourAnswer{c, std::nullopt}); }
 };
+
+// The words a page shows beside its controls: every label, with each group box's labels
+// under the group's caption, in tree order.
+TEST_F(SettingsWindowPages, TheBasicAndFloatingPagesShowExactlyTheirOwnCaptions) {
+    start();
+    const auto wordsOn = [&](int page) {
+        std::vector<std::string> words;
+        std::function<void(ui::kit::View&, const std::string&)> walk = [&](ui::kit::View& v, const std::string& in) {
+            std::string group = in;
+            if (auto* box = dynamic_cast<ui::kit::GroupBoxView*>(&v)) group = box->caption() + ": ";
+            if (auto* label = dynamic_cast<ui::kit::LabelView*>(&v)) words.push_back(group + label->text());
+            for (const auto& child : v.children()) walk(*child, group);
+        };
+        walk(sw().pageView(page), "");
+        return words;
+    };
+    EXPECT_EQ(wordsOn(0), std::vector<std::string>{}) << "the Basic page has no heading, only its groups and boxes";
+    EXPECT_EQ(wordsOn(2), (std::vector<std::string>{"Floating Indicator on Desktop", " Caps Lock : On Text",
+                                                    " Caps Lock :  Off Text", " Num Lock : On Text",
+                                                    " Num Lock : Off Text", "Opacity"}))
+        << "the Caps group's off label keeps its leading space; the Num group's has none";
+}
 
 TEST_F(SettingsWindowPages, TheNinePositionButtonsSetThePositionAndShowABCOnTheChosenOne) {
     Program& p = start();

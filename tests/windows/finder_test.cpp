@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cctype>
 #include <iostream>
 #include <set>
 
@@ -33,10 +32,11 @@ bool makeFile(const std::string& path) {
     return static_cast<bool>(f);
 }
 
+// The system's own order without regard to case, for every script.
 bool lessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
+    const std::wstring x = widen(a), y = widen(b);
+    return CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, x.c_str(), static_cast<int>(x.size()), y.c_str(),
+                           static_cast<int>(y.size()), nullptr, nullptr, 0) == CSTR_LESS_THAN;
 }
 
 // A tree of 344 folders with a known set of sounds among distractors.
@@ -70,6 +70,8 @@ struct SoundTree {
         file(root, "ghost.wav", true);
         SetFileAttributesW(widen(ghost).c_str(), FILE_ATTRIBUTE_HIDDEN);
         file(folder(root, "Zvoki \xC4\x8D\xC5\xA1\xC5\xBE \xE9\x9F\xB3"), "pesem \xC5\xBE.wav", true);
+        // "Č" and "č" are one letter: these sort as "ča", "Čb", "Čc", not by their bytes.
+        for (const char* name : {"\xC4\x8C" "b.wav", "\xC4\x8D" "a.wav", "\xC4\x8C" "c.wav"}) file(root, name, true);
         // A chain of folders that takes the path beyond MAX_PATH.
         std::string deep = folder(root, "long");
         while (deep.size() < 300) deep = folder(deep, std::string(60, 'n'));
@@ -185,6 +187,11 @@ TEST_F(FinderWin32, SearchOfAGeneratedTreeFindsExactlyItsSoundsSorted) {
               std::set<std::string>(tree.sounds.begin(), tree.sounds.end()));
     EXPECT_EQ(listed.size(), tree.sounds.size()) << "each sound once: the link was not followed";
     EXPECT_TRUE(std::is_sorted(listed.begin(), listed.end(), lessNoCase));
+    const auto at = [&](const char* name) {
+        return std::find(listed.begin(), listed.end(), tree.root + "\\" + name) - listed.begin();
+    };
+    EXPECT_EQ(at("\xC4\x8C" "b.wav"), at("\xC4\x8D" "a.wav") + 1) << "\"\xC4\x8D" "a\" then \"\xC4\x8C" "b\"";
+    EXPECT_EQ(at("\xC4\x8C" "c.wav"), at("\xC4\x8C" "b.wav") + 1);
     std::cout << "[ finder ] " << tree.folders << " folders, " << listed.size() << " sounds found; directory link "
               << (tree.linkMade ? "made" : "not available on this system") << "; picture at "
               << test::besideTestProgram("finder.bmp") << "\n";

@@ -11,6 +11,7 @@
 #include "platform/win32/message_window.h"
 #include "platform/win32/popup_menu.h"
 #include "resources/bmp_image.h"
+#include "thread_script.h"
 #include "windows_fixture.h"
 
 namespace norvi::win32 {
@@ -18,6 +19,7 @@ namespace {
 
 using test::boxWhere;
 using test::countOf;
+using test::Script;
 using Kind = PopupMenuEntry::Kind;
 
 constexpr Colour kBackground = 0x00544A43;
@@ -240,38 +242,6 @@ TEST(PopupMenu, RequestsOfOtherOwnerDrawnThingsAreNotAnswered) {
 }
 
 // ---- shown for real -------------------------------------------------------------------
-
-// Steps run one per tick of a thread timer, which the menu's own modal loop delivers.
-class Script {
-public:
-    explicit Script(std::vector<std::function<void()>> steps) : steps_(std::move(steps)) {
-        current() = this;
-        timer_ = SetTimer(nullptr, 0, 250, &Script::tick);
-    }
-    ~Script() {
-        KillTimer(nullptr, timer_);
-        current() = nullptr;
-    }
-    Script(const Script&) = delete;
-    Script& operator=(const Script&) = delete;
-
-private:
-    static Script*& current() {
-        static Script* script = nullptr;
-        return script;
-    }
-    static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) noexcept {
-        try {
-            Script* self = current();
-            if (!self || self->next_ >= self->steps_.size()) return;
-            self->steps_[self->next_++]();
-        } catch (...) {
-        }
-    }
-    std::vector<std::function<void()>> steps_;
-    std::size_t next_ = 0;
-    UINT_PTR timer_ = 0;
-};
 
 void keys(HWND owner, std::initializer_list<WPARAM> virtualKeys) {
     for (WPARAM vk : virtualKeys) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "platform/win32/tray_icon.h"
 #include "platform/win32/win32_platform.h"
 #include "windows_fixture.h"
 
@@ -162,12 +163,65 @@ TEST_F(Win32WindowTest, PictureIsPaintedCentredOverTheBackground) {
 
 TEST_F(Win32WindowTest, TrayIconAddModifyRemove) {
     auto icon = platform.createTrayIcon(1);
+    auto& real = dynamic_cast<Win32TrayIcon&>(*icon);
     Bitmap picture(32, 32, 24, 0x000080FF);
     for (int i = 0; i < 32; ++i) picture.setPixel(i, i, 0x00000066);
+    EXPECT_FALSE(real.classicNotifications()) << "nothing to ask for before the icon is there";
     EXPECT_TRUE(icon->add(picture, "Caps Lock"));
+    EXPECT_TRUE(real.classicNotifications()) << "the shell takes the version only for an icon it has";
     EXPECT_TRUE(icon->modify(picture, std::string(300, 'h')));  // a hint longer than the shell keeps
     EXPECT_TRUE(icon->remove());
     EXPECT_FALSE(icon->modify(picture, "gone"));
+    // A shell restart: the icon is added again, and so is its version.
+    EXPECT_TRUE(icon->add(picture, "Caps Lock"));
+    EXPECT_TRUE(real.classicNotifications());
+    EXPECT_TRUE(icon->remove());
+}
+
+// The icon handed to the shell: pixels of exactly 0x00000066 are transparent in its mask
+// (and black in its colour part, as an icon's transparent pixels are); all others opaque
+// with their own colour, 0x00000065 and 0x00000067 included.
+TEST_F(Win32WindowTest, TrayIconMaskMakesExactly0x66Transparent) {
+    Bitmap picture(32, 32, 24, 0x000080FF);
+    const struct {
+        int x, y;
+        Colour colour;
+        bool transparent;
+    } pixels[] = {{3, 4, 0x00000066, true}, {10, 20, 0x00000065, false}, {11, 20, 0x00000067, false},
+                  {12, 20, 0x00660000, false}, {31, 31, 0x00000066, true}, {0, 0, 0x000080FF, false}};
+    for (const auto& p : pixels) picture.setPixel(p.x, p.y, p.colour);
+    const UniqueIcon icon = iconOf(picture);
+    ASSERT_TRUE(icon);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(icon.get(), &info));
+    const UniqueBitmap mask(info.hbmMask), colour(info.hbmColor);
+    ASSERT_TRUE(mask && colour);
+    const ScreenDc screen;
+    const UniqueMemoryDc dc(CreateCompatibleDC(screen.get()));
+    const auto readBits = [&](HBITMAP bitmap) {
+        BITMAPINFO bi{};
+        bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+        bi.bmiHeader.biWidth = 32;
+        bi.bmiHeader.biHeight = -32;  // top-down
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        bi.bmiHeader.biCompression = BI_RGB;
+        std::vector<DWORD> bits(32 * 32);
+        EXPECT_EQ(GetDIBits(dc.get(), bitmap, 0, 32, bits.data(), &bi, DIB_RGB_COLORS), 32);
+        return bits;
+    };
+    const std::vector<DWORD> maskBits = readBits(mask.get()), colourBits = readBits(colour.get());
+    int transparent = 0;
+    for (DWORD m : maskBits) transparent += (m & 0x00FFFFFF) != 0;
+    EXPECT_EQ(transparent, 2) << "only the two 0x66 pixels";
+    for (const auto& p : pixels) {
+        const std::size_t i = static_cast<std::size_t>(p.y * 32 + p.x);
+        EXPECT_EQ((maskBits[i] & 0x00FFFFFF) != 0, p.transparent) << p.x << "," << p.y;
+        // DIB bits are B,G,R: the colour part holds the picture's own colour where opaque.
+        const Colour shown = rgb(static_cast<std::uint8_t>(colourBits[i] >> 16), static_cast<std::uint8_t>(colourBits[i] >> 8),
+                                 static_cast<std::uint8_t>(colourBits[i]));
+        EXPECT_EQ(shown, p.transparent ? 0u : p.colour) << p.x << "," << p.y;
+    }
 }
 
 // The shell's broadcast after a restart reaches the hidden application window.

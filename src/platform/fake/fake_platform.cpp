@@ -1,18 +1,13 @@
 #include "platform/fake/fake_platform.h"
 
 #include <algorithm>
-#include <cctype>
 
+#include "platform/fake/case_fold.h"
 #include "platform/fake/profile_text.h"
 
 namespace norvi::fake {
 
 namespace {
-
-std::string lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 std::string parentOf(const std::string& path) {
     std::string p = path;
@@ -37,7 +32,11 @@ int codePoints(std::string_view text) {
 
 }  // namespace
 
-bool NoCaseLess::operator()(const std::string& a, const std::string& b) const { return lower(a) < lower(b); }
+// Names Windows matches without regard to case (paths, profile and registry names) use
+// the same fold as the texts.
+bool NoCaseLess::operator()(const std::string& a, const std::string& b) const { return compareFolded(a, b) < 0; }
+
+int FakeTextCompare::compareNoCase(std::string_view a, std::string_view b) { return compareFolded(a, b); }
 
 // ---- keyboard, clock ------------------------------------------------------------------
 
@@ -175,14 +174,15 @@ bool FakeFiles::writeFile(const std::string& path, std::string_view bytes) {
 bool FakeFiles::listDirectory(const std::string& folder, const std::function<bool(const DirectoryEntry&)>& onEntry) {
     const std::string dir = withoutTrailingSlash(folder);
     if (!directories.count(dir)) return false;
-    if (!onEntry({".", true, false}) || !onEntry({"..", true, false})) return true;
-    const std::string prefix = lower(dir) + "\\";
+    if (!onEntry({".", true, false, false}) || !onEntry({"..", true, false, false})) return true;
+    const std::string prefix = dir + "\\";
     const auto visit = [&](const std::string& path, bool isDir) {
-        const std::string l = lower(path);
-        if (l.rfind(prefix, 0) != 0) return true;
+        // A folded letter keeps its UTF-8 length, so the prefix is as long in either case.
+        if (path.size() < prefix.size() || compareFolded(std::string_view(path).substr(0, prefix.size()), prefix) != 0)
+            return true;
         const std::string rest = path.substr(prefix.size());
         if (rest.empty() || rest.find('\\') != std::string::npos) return true;
-        return onEntry({rest, isDir, false});
+        return onEntry({rest, isDir, false, false});
     };
     for (const auto& [path, ro] : directories)
         if (!visit(path, true)) return true;

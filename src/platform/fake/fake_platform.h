@@ -17,6 +17,12 @@ struct NoCaseLess {
     bool operator()(const std::string& a, const std::string& b) const;
 };
 
+// Compares by a case fold of the Latin, Greek and Cyrillic letters (case_fold.h).
+class FakeTextCompare : public TextCompare {
+public:
+    int compareNoCase(std::string_view a, std::string_view b) override;
+};
+
 class FakeKeyboard : public Keyboard {
 public:
     bool isToggled(int vk) override;
@@ -311,6 +317,9 @@ public:
     void startSystemMove() override;
     // Releasing a held capture reports it, as WM_CAPTURECHANGED does.
     void setCapture(bool c) override;
+    // Another window or the system takes the mouse (Alt+Tab, WM_CANCELMODE): a held
+    // capture ends and is reported.
+    void takeCaptureAway() { setCapture(false); }
     // Runs onClose only, as WM_CLOSE does: whether the window hides is the program's say.
     void close() override;
     void refreshCursor() override { ++cursorRefreshes; }
@@ -386,6 +395,7 @@ public:
     Desktop& desktop() override { return desk; }
     Dialogs& dialogs() override { return prompts; }
     Menus& menus() override { return popups; }
+    TextCompare& textCompare() override { return collation; }
     std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) override;
     std::unique_ptr<TrayIcon> createTrayIcon(int id) override;
 
@@ -407,6 +417,7 @@ public:
     FakeDesktop desk;
     FakeDialogs prompts{clock};
     FakeMenus popups;
+    FakeTextCompare collation;
     std::vector<FakeWindow*> windows;  // the program owns them; each leaves this list when destroyed
     std::vector<FakeTrayIcon*> trayIcons;
     // The frame a window created with titleBar gets: a 23-pixel caption over a 3-pixel

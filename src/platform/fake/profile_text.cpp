@@ -1,7 +1,8 @@
 #include "platform/fake/profile_text.h"
 
-#include <cctype>
 #include <vector>
+
+#include "platform/fake/case_fold.h"
 
 namespace norvi::fake {
 
@@ -15,14 +16,7 @@ std::string_view trim(std::string_view s) {
     return s;
 }
 
-bool sameNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
+bool sameNoCase(std::string_view a, std::string_view b) { return compareFolded(a, b) == 0; }
 
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;

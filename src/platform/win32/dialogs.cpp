@@ -8,8 +8,11 @@ namespace norvi::win32 {
 
 namespace {
 
-// The chooser has no "empty" slot; it shows white in a slot nobody has filled.
-constexpr COLORREF kEmptySlot = 0x00FFFFFF;
+// The chooser has no "empty" slot, so one is handed over as white. Not plain white, which
+// the user may add: PALETTERGB(white) paints as white, yet the chooser never writes it
+// back, since every colour it makes has a zero top byte. A slot still holding it on OK
+// was left alone.
+constexpr COLORREF kEmptySlot = 0x02FFFFFF;
 // Room for a long path: the dialog fails rather than cut one.
 constexpr DWORD kPathBuffer = 32768;
 
@@ -25,7 +28,7 @@ HWND currentOwner(HWND fallback) {
 
 std::optional<ColourChoice> Win32Dialogs::chooseColour(Colour initial, const CustomColours& customColours) {
     COLORREF slots[16];
-    for (std::size_t i = 0; i < 16; ++i) slots[i] = customColours[i].value_or(kEmptySlot) & 0x00FFFFFF;
+    for (std::size_t i = 0; i < 16; ++i) slots[i] = customColours[i] ? *customColours[i] & 0x00FFFFFF : kEmptySlot;
     CHOOSECOLORW request{};
     request.lStructSize = sizeof request;
     request.hwndOwner = currentOwner(owner_);
@@ -35,11 +38,8 @@ std::optional<ColourChoice> Win32Dialogs::chooseColour(Colour initial, const Cus
     if (!ChooseColorW(&request)) return std::nullopt;
     ColourChoice choice;
     choice.colour = request.rgbResult & 0x00FFFFFF;
-    for (std::size_t i = 0; i < 16; ++i) {
-        // A slot that was empty and still shows the placeholder stays empty.
-        const bool untouched = !customColours[i] && slots[i] == kEmptySlot;
-        if (!untouched) choice.customColours[i] = slots[i] & 0x00FFFFFF;
-    }
+    for (std::size_t i = 0; i < 16; ++i)
+        if (slots[i] != kEmptySlot) choice.customColours[i] = slots[i] & 0x00FFFFFF;
     return choice;
 }
 

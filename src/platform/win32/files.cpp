@@ -95,6 +95,10 @@ bool Win32Files::listDirectory(const std::string& folder,
         entry.name = narrow(data.cFileName);
         entry.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         entry.isReparsePoint = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        // The listing gives a reparse point's tag in dwReserved0. No tag at all tells
+        // nothing of where the point leads, so it counts as leading elsewhere.
+        entry.isNameSurrogate =
+            entry.isReparsePoint && (data.dwReserved0 == 0 || IsReparseTagNameSurrogate(data.dwReserved0));
         if (!onEntry(entry)) break;
     } while (FindNextFileW(find.get(), &data));
     return true;

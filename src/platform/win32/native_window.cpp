@@ -15,6 +15,18 @@ namespace {
 
 constexpr WPARAM kSystemMoveByMouse = 0xF012;  // SC_MOVE with the mouse-drag code
 
+LPCWSTR systemCursorOf(CursorKind kind) {
+    switch (kind) {
+        case CursorKind::Busy:
+            return IDC_WAIT;
+        case CursorKind::SplitHorizontal:
+            return IDC_SIZEWE;
+        case CursorKind::Arrow:
+            break;
+    }
+    return IDC_ARROW;
+}
+
 Point clientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 template <typename Callback, typename... Args>
@@ -147,7 +159,7 @@ int Win32Window::dpi() { return windowDpi(window_.get()); }
 
 void Win32Window::showCursorAt(POINT client) {
     const CursorKind kind = onCursorAt ? onCursorAt(Point{client.x, client.y}) : CursorKind::Arrow;
-    SetCursor(LoadCursorW(nullptr, kind == CursorKind::Busy ? IDC_WAIT : IDC_ARROW));
+    SetCursor(LoadCursorW(nullptr, systemCursorOf(kind)));
 }
 
 void Win32Window::refreshCursor() {
@@ -297,17 +309,22 @@ LRESULT Win32Window::handleMessage(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 void Win32Window::positionChanging(WINDOWPOS& position) {
-    if ((position.flags & SWP_NOMOVE) || !onPositionChanging) return;
-    int width = position.cx, height = position.cy;
-    if (position.flags & SWP_NOSIZE) {
-        const Rect now = bounds();
-        width = now.width();
-        height = now.height();
-    }
-    Rect proposed = Rect::fromSize(position.x, position.y, width, height);
+    // A z-order or show request alone has nothing to adjust.
+    if (!onPositionChanging || (position.flags & SWP_NOMOVE && position.flags & SWP_NOSIZE)) return;
+    // What is not asked for stays as it is, but the program sees the whole new rectangle
+    // and may change any of it: a size-only request can be refused as well as a move.
+    const Rect now = bounds();  // a top-level window: screen coordinates, as WINDOWPOS has them
+    const bool move = !(position.flags & SWP_NOMOVE), size = !(position.flags & SWP_NOSIZE);
+    const Rect asked = Rect::fromSize(move ? position.x : now.left, move ? position.y : now.top,
+                                      size ? position.cx : now.width(), size ? position.cy : now.height());
+    Rect proposed = asked;
     onPositionChanging(proposed);
+    if (proposed == asked) return;
     position.x = proposed.left;
     position.y = proposed.top;
+    position.cx = proposed.width();
+    position.cy = proposed.height();
+    position.flags &= ~static_cast<UINT>(SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void Win32Window::mouseMoved(HWND window, LPARAM lParam) {

@@ -38,15 +38,7 @@ UniqueIcon iconOf(const Bitmap& picture) {
 Win32TrayIcon::Win32TrayIcon(int id)
     : id_(static_cast<UINT>(id)),
       window_(MessageWindow::Kind::MessageOnly,
-              [this](UINT message, WPARAM, LPARAM lParam) { return onMessage(message, lParam); }) {
-    // Classic notifications, asked for once; the shell's answer does not matter.
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof data;
-    data.hWnd = window_.handle();
-    data.uID = id_;
-    data.uVersion = 0;
-    Shell_NotifyIconW(NIM_SETVERSION, &data);
-}
+              [this](UINT message, WPARAM, LPARAM lParam) { return onMessage(message, lParam); }) {}
 
 Win32TrayIcon::~Win32TrayIcon() { remove(); }
 
@@ -68,13 +60,25 @@ bool Win32TrayIcon::notify(DWORD command, const Bitmap& picture, const std::stri
     return done;
 }
 
-bool Win32TrayIcon::add(const Bitmap& picture, const std::string& hint) { return notify(NIM_ADD, picture, hint); }
+bool Win32TrayIcon::add(const Bitmap& picture, const std::string& hint) {
+    if (!notify(NIM_ADD, picture, hint)) return false;
+    // The shell keeps a version per icon, so it can be asked for only once the icon is
+    // there, and again after each add (a restarted shell knows nothing of the old one).
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_.handle();
+    data.uID = id_;
+    data.uVersion = 0;  // classic notifications: the mouse message in lParam
+    classicNotifications_ = Shell_NotifyIconW(NIM_SETVERSION, &data) != FALSE;
+    return true;
+}
 
 bool Win32TrayIcon::modify(const Bitmap& picture, const std::string& hint) {
     return notify(NIM_MODIFY, picture, hint);
 }
 
 bool Win32TrayIcon::remove() {
+    classicNotifications_ = false;
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = window_.handle();

@@ -18,6 +18,8 @@ public:
     bool add(const Bitmap& picture, const std::string& hint) override;
     bool modify(const Bitmap& picture, const std::string& hint) override;
     bool remove() override;
+    // Whether the shell took the request for classic notifications after the last add.
+    bool classicNotifications() const { return classicNotifications_; }
 
     Win32TrayIcon(const Win32TrayIcon&) = delete;
     Win32TrayIcon& operator=(const Win32TrayIcon&) = delete;
@@ -28,6 +30,7 @@ private:
     UINT id_;
     MessageWindow window_;
     UniqueIcon icon_;
+    bool classicNotifications_ = false;
 };
 
 // The icon for a picture: pixels of exactly kTrayTransparent become transparent.

@@ -16,6 +16,7 @@
 #include "platform/win32/screen.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/sound.h"
+#include "platform/win32/text_compare.h"
 #include "platform/win32/tray_icon.h"
 
 namespace norvi::win32 {
@@ -38,6 +39,7 @@ struct Win32Platform::Parts {
     Win32Desktop desktop;
     Win32Dialogs dialogs{desktop.applicationWindow()};
     Win32Menus menus;
+    Win32TextCompare textCompare;
 };
 
 namespace {
@@ -71,6 +73,7 @@ Version& Win32Platform::version() { return parts_->version; }
 Desktop& Win32Platform::desktop() { return parts_->desktop; }
 Dialogs& Win32Platform::dialogs() { return parts_->dialogs; }
 Menus& Win32Platform::menus() { return parts_->menus; }
+TextCompare& Win32Platform::textCompare() { return parts_->textCompare; }
 
 std::unique_ptr<NativeWindow> Win32Platform::createWindow(const WindowCreateArgs& args) {
     return Win32Window::create(args, parts_->desktop.applicationWindow());

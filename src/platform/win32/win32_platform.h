@@ -28,6 +28,7 @@ public:
     Desktop& desktop() override;
     Dialogs& dialogs() override;
     Menus& menus() override;
+    TextCompare& textCompare() override;
     std::unique_ptr<NativeWindow> createWindow(const WindowCreateArgs& args) override;
     std::unique_ptr<TrayIcon> createTrayIcon(int id) override;
 

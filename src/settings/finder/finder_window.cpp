@@ -63,7 +63,7 @@ FinderWindow::FinderWindow(Platform& platform, std::unique_ptr<NativeWindow> nat
     ListBoxStyle listStyle = theme.listBox;
     listStyle.font = theme.fonts.list;
     const int listTop = stTop + kRowHeight + 10;
-    ListBox1 = &f.add<ListBoxView>(listStyle, ListOrder::SortedNoCase);
+    ListBox1 = &f.add<ListBoxView>(listStyle, &platform.textCompare());
     ListBox1->setBounds(Rect::fromSize(kMargin, listTop, 539, 492));
 
     const Size b = theme.dialogButton;

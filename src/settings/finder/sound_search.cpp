@@ -65,7 +65,7 @@ void SoundSearch::FileSearch(const std::string& folder) {
         // OK, Cancel or a quit just now: nothing more is walked into or reported.
         if (!searchActive_) return false;
         if (entry.isDirectory) {
-            if (entry.name != "." && entry.name != ".." && !entry.isReparsePoint) {
+            if (entry.name != "." && entry.name != ".." && !entry.isNameSurrogate) {
                 FileSearch(base + entry.name);
                 letMessagesRun();
             }

@@ -26,9 +26,10 @@ public:
     // then starts afresh, so two walks never fill one list at once.
     void run(const std::string& folder);
     // The walk of one folder: entries of every attribute in the file system's order, each
-    // ".wav" file reported through onFound. Links and junctions are not followed, so a
-    // link back into the tree cannot make the walk endless; a folder that cannot be
-    // listed is skipped.
+    // ".wav" file reported through onFound. Links, junctions and mount points are not
+    // followed, so a link back into the tree cannot make the walk endless; other reparse
+    // folders (cloud-file placeholders) hold their own files and are searched. A folder
+    // that cannot be listed is skipped.
     void FileSearch(const std::string& folder);
     // Clears searchActive: every level of a running walk stops at its next entry. A
     // restart asked for meanwhile is dropped too.

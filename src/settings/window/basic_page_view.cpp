@@ -1,10 +1,8 @@
 #include "settings/window/basic_page_view.h"
 
 #include "settings/tfcolors.h"
-#include "settings/window/settings_styles.h"
 #include "ui/kit/check_box_view.h"
 #include "ui/kit/group_box_view.h"
-#include "ui/kit/label_view.h"
 
 namespace norvi {
 
@@ -43,8 +41,6 @@ constexpr BoxPlace kBoxes[] = {
 
 void buildBasicPage(ui::kit::View& page, const PageContext& context) {
     const ui::kit::Theme& theme = context.theme;
-    page.add<ui::kit::LabelView>("Basic Settings", settingsStyles().heading)
-        .setBounds(placed(24, 16, 300, 17));
     GroupBoxView* groups[std::size(kGroups)] = {};
     for (std::size_t i = 0; i < std::size(kGroups); ++i) {
         groups[i] = &page.add<GroupBoxView>(kGroups[i].caption, theme.groupBox);

@@ -54,7 +54,7 @@ struct LockGroup {
 constexpr LockGroup kGroups[] = {
     {" Caps Lock ",
      placed(60, 60, 453, 273),
-     {{"On Text", &Tfcolors::Edit8}, {"Off Text", &Tfcolors::Edit6}},
+     {{"On Text", &Tfcolors::Edit8}, {" Off Text", &Tfcolors::Edit6}},
      {{"On text Color", &Tfcolors::c5, 1},
       {"Off text Color", &Tfcolors::c7, 5},
       {"On background Color", &Tfcolors::c1, 3},

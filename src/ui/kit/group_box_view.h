@@ -12,6 +12,7 @@ class GroupBoxView : public View {
 public:
     GroupBoxView(std::string caption, const GroupBoxStyle& style) : caption_(std::move(caption)), style_(style) {}
 
+    const std::string& caption() const { return caption_; }
     void paint(Painter& p) override;
 
 private:

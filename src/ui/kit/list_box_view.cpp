@@ -1,25 +1,14 @@
 #include "ui/kit/list_box_view.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "ui/kit/geometry.h"
 #include "ui/kit/virtual_keys.h"
 
 namespace norvi::ui::kit {
 
-namespace {
-
-bool lessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
-}
-
-}  // namespace
-
-ListBoxView::ListBoxView(const ListBoxStyle& style, ListOrder order)
-    : style_(style), order_(order), bar_(style.scrollBar) {}
+ListBoxView::ListBoxView(const ListBoxStyle& style, TextCompare* sortedBy)
+    : style_(style), sortedBy_(sortedBy), bar_(style.scrollBar) {}
 
 int ListBoxView::visibleRows() const { return std::max(1, (size().height - 2) / std::max(1, style_.rowHeight)); }
 
@@ -31,7 +20,10 @@ void ListBoxView::updateRange() {
 int ListBoxView::add(std::string item) {
     auto at = items_.end();
     // After entries that compare equal, so equal names keep the order they came in.
-    if (order_ == ListOrder::SortedNoCase) at = std::upper_bound(items_.begin(), items_.end(), item, lessNoCase);
+    if (sortedBy_)
+        at = std::upper_bound(items_.begin(), items_.end(), item, [this](const std::string& a, const std::string& b) {
+            return sortedBy_->compareNoCase(a, b) < 0;
+        });
     const int index = static_cast<int>(at - items_.begin());
     items_.insert(at, std::move(item));
     if (selected_ >= index) ++selected_;

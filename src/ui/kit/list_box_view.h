@@ -1,7 +1,8 @@
 // A list of one-line entries in rows: a click selects the row under it and runs onSelect,
 // a double click selects and then runs onDoubleClick; Up/Down/Home/End move the selection;
 // the wheel scrolls by rows, and a scroll bar appears when the rows do not fit. A sorted
-// list keeps its entries in order without regard to (ASCII) case as they are added.
+// list keeps its entries in order without regard to case, as the system compares texts,
+// as they are added.
 #pragma once
 
 #include <functional>
@@ -15,11 +16,10 @@
 
 namespace norvi::ui::kit {
 
-enum class ListOrder { AsAdded, SortedNoCase };
-
 class ListBoxView : public View {
 public:
-    ListBoxView(const ListBoxStyle& style, ListOrder order = ListOrder::AsAdded);
+    // Entries in the order they are added, or sorted by sortedBy without regard to case.
+    explicit ListBoxView(const ListBoxStyle& style, TextCompare* sortedBy = nullptr);
 
     // Adds an entry where the order puts it and returns its index. The selection stays on
     // the entry it was on.
@@ -62,7 +62,7 @@ private:
     Size barOwner() const { return {size().width - 2, size().height - 2}; }
 
     ListBoxStyle style_;
-    ListOrder order_;
+    TextCompare* sortedBy_;
     std::vector<std::string> items_;
     int selected_ = -1;
     ScrollRange scroll_;  // in rows
