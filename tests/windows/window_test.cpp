@@ -85,8 +85,7 @@ TEST_F(Win32WindowTest, DropShadowClassRoundRegionAndBounds) {
 
     // The program may adjust a move, as snapping does.
     window->onPositionChanging = [](Rect& r) {
-        r.left = std::max(r.left, 0);
-        r.top = std::max(r.top, 0);
+        r = Rect::fromSize(std::max(r.left, 0), std::max(r.top, 0), r.width(), r.height());
     };
     window->setBounds({-50, -20, 70, 7});
     EXPECT_EQ(window->bounds(), (Rect{0, 0, 120, 27}));
