@@ -103,10 +103,14 @@ void run() {
         std::printf("    fitted em height %d px, extent %s\n", last.font.charHeight, sizeText(last.extent).c_str());
     }
 
-    // The display surface taking a finished picture.
-    for (Size size : {Size{1920, 1080}, Size{3840, 2160}}) {
-        const Bitmap picture(size.width, size.height, 32, kKeyColour);
-        report("setPicture of " + sizeText(size), 40, [&] { watermark.showOnSurface(picture); });
+    // The display surface taking a finished picture of the default letter's size.
+    {
+        const Bitmap picture(300, 470, 32, kKeyColour);
+        const Size canvas = platform.screen().primarySize();
+        report("showOnSurface of a 300x470 picture incl. paint messages", 40, [&] {
+            watermark.showOnSurface(picture, {canvas.width / 2 - 150, canvas.height / 2 - 235}, canvas);
+            loop.processMessages();
+        });
     }
 
     // Memory: after start-up, a cue, the wipe and a thousand cues.

@@ -77,4 +77,15 @@ Bitmap Bitmap::scaledTo(int newWidth, int newHeight) const {
     return out;
 }
 
+Bitmap Bitmap::part(const Rect& r) const {
+    const int x0 = std::max(0, r.left), y0 = std::max(0, r.top);
+    const int x1 = std::min(width_, r.right), y1 = std::min(height_, r.bottom);
+    if (x0 >= x1 || y0 >= y1) return Bitmap(0, 0, bitsPerPixel_);
+    Bitmap out(x1 - x0, y1 - y0, bitsPerPixel_);
+    const int bpp = bytesPerPixel();
+    for (int y = y0; y < y1; ++y)
+        std::memcpy(out.row(y - y0), row(y) + static_cast<std::size_t>(x0) * bpp, static_cast<std::size_t>(x1 - x0) * bpp);
+    return out;
+}
+
 }  // namespace norvi

@@ -38,6 +38,8 @@ public:
     // byte of the source pixel it falls on (x * width / newWidth), so no colour is made up
     // and a whole-number enlargement repeats each pixel exactly.
     Bitmap scaledTo(int newWidth, int newHeight) const;
+    // A copy of the part of this bitmap within r, clipped to it (empty when nothing is left).
+    Bitmap part(const Rect& r) const;
 
     friend bool operator==(const Bitmap&, const Bitmap&) = default;
 

@@ -262,6 +262,10 @@ public:
     virtual void makeNotTopmost() = 0; // HWND_NOTOPMOST, no move, no size
     virtual void bringToFront() = 0;   // HWND_TOP, no move, no size
     virtual void setPicture(const Bitmap& picture, Colour pictureBackground) = 0;
+    // Moves and sizes the window to bounds (screen coordinates, no frame) and shows picture
+    // in it, painted at once while the window is visible: the previous picture is never
+    // seen at the new place.
+    virtual void showPictureAt(const Bitmap& picture, Colour pictureBackground, const Rect& bounds) = 0;
     virtual void startSystemMove() = 0;  // ReleaseCapture + WM_SYSCOMMAND 0xF012
     virtual void setCapture(bool capture) = 0;
     virtual void close() = 0;  // as WM_CLOSE (the title bar's close box): runs onClose

@@ -18,9 +18,10 @@ void TfloatTXT::xiNextMonitorClick() {
     p_.platform.loop().processMessages();
     try {
         if (!visible()) return;
-        // The picture is not recomposed: it stays primary-sized, centred on this display.
+        // The picture is not recomposed: its primary-sized canvas is centred on this display.
         followsWorkArea_ = false;
-        window->setBounds(target);
+        display_ = target;
+        placeComposed();
     } catch (...) {
     }
 }

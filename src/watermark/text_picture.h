@@ -1,5 +1,6 @@
-// Composing the text picture: a canvas of the key colour with the text fitted, anchored
-// and drawn with its rim. Pure composition; the window shows the result.
+// Composing the text picture: the text fitted to a canvas, anchored on it and drawn with its
+// rim. Only the part of the canvas the text inks is composed; the rest would be key colour.
+// Pure composition; the window shows the result.
 #pragma once
 
 #include <string>
@@ -22,7 +23,10 @@ struct TextRequest {
 };
 
 struct TextPicture {
+    // The smallest part of the canvas holding every pixel the text changed, 32-bit on the
+    // key colour; empty when the text leaves no ink.
     Bitmap picture;
+    Point pictureAt;  // that part's top-left corner on the canvas
     FontSpec font;  // the fitted font the text was drawn in
     Size extent;    // of the text in that font
     Point at;       // top-left corner of the text's cell

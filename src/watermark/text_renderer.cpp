@@ -15,9 +15,8 @@ void TfloatTXT::PaintText(int code, const std::string& text) {
     w.lastColor = body;
     w.lastCode = code;
 
-    // The previous picture goes before the new one is drawn. The blank picture shows the
-    // same as a full-screen one of the key colour, without copying one.
-    showOnSurface(Image1);
+    // The previous picture goes before the new one is drawn.
+    dropPicture();
 
     Screen& screen = p_.platform.screen();
     TextRequest request;
@@ -30,7 +29,8 @@ void TfloatTXT::PaintText(int code, const std::string& text) {
     request.textTopOffset = w.textTopOffset;
     request.body = resolveColour(body);
     request.outline = InverseColor(body);
-    showOnSurface(composeText(p_.platform.graphics(), request).picture);
+    TextPicture composed = composeText(p_.platform.graphics(), request);
+    showOnSurface(std::move(composed.picture), composed.pictureAt, request.canvas);
 }
 
 }  // namespace norvi

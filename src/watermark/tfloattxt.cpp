@@ -2,6 +2,7 @@
 
 #include "app/program.h"
 #include "watermark/placement.h"
+#include "watermark/surface_placement.h"
 
 namespace norvi {
 
@@ -21,7 +22,9 @@ void TfloatTXT::FormCreate() {
         WindowCreateArgs args;
         args.className = "TfloatTXT";
         args.title = "";
-        args.bounds = pf.screen().workArea();
+        // A blank of a few pixels until the first cue: the window never covers the screen.
+        const Rect work = pf.screen().workArea();
+        args.bounds = Rect::fromSize(work.left, work.top, Image1.width(), Image1.height());
         args.topmost = true;
         args.layered = true;
         args.clickThrough = true;
@@ -70,14 +73,7 @@ void TfloatTXT::restartTimeout() {
 }
 
 void TfloatTXT::showWatermark() {
-    if (!window) return;
-    if (followsWorkArea_) {
-        // Until it is sent elsewhere the window fills the primary work area, also after the
-        // taskbar or the resolution changed.
-        const Rect work = p_.platform.screen().workArea();
-        if (window->bounds() != work) window->setBounds(work);
-    }
-    window->show();
+    if (window) window->show();
 }
 
 void TfloatTXT::hideWatermark() {
@@ -101,8 +97,39 @@ void TfloatTXT::applyTimeout(int milliseconds) {
     if (TimerTXT) TimerTXT->setInterval(milliseconds);
 }
 
-void TfloatTXT::showOnSurface(const Bitmap& picture) {
-    if (window) window->setPicture(picture, kKeyColour);
+Rect TfloatTXT::frame() {
+    // Following the work area also after the taskbar or the resolution changed.
+    return followsWorkArea_ ? p_.platform.screen().workArea() : display_;
+}
+
+void TfloatTXT::showOnSurface(Bitmap picture, Point canvasAt, Size canvas) {
+    composed_ = Composed{std::move(picture), canvasAt, canvas};
+    placeComposed();
+}
+
+void TfloatTXT::placeComposed() {
+    if (!window) return;
+    if (!composed_) return showBlank();
+    const Bitmap& picture = composed_->picture;
+    const SurfacePlacement place =
+        placeOnFrame(frame(), composed_->canvas, composed_->canvasAt, {picture.width(), picture.height()});
+    if (place.screen.width() <= 0) return showBlank();
+    const bool whole = place.screen.width() == picture.width() && place.screen.height() == picture.height();
+    const Rect seen = Rect::fromSize(place.source.x, place.source.y, place.screen.width(), place.screen.height());
+    window->showPictureAt(whole ? picture : picture.part(seen), kKeyColour, place.screen);
+}
+
+void TfloatTXT::dropPicture() {
+    composed_.reset();
+    // The window's own background is the key colour, so a blank anywhere in it hides all.
+    if (window) window->setPicture(Image1, kKeyColour);
+}
+
+void TfloatTXT::showBlank() {
+    composed_.reset();
+    if (!window) return;
+    const Rect f = frame();
+    window->showPictureAt(Image1, kKeyColour, Rect::fromSize(f.left, f.top, Image1.width(), Image1.height()));
 }
 
 }  // namespace norvi

@@ -1,8 +1,10 @@
 // The desktop watermark window: one borderless, click-through, topmost, colour-keyed
-// window over the primary work area that shows a text or icon picture after a lock change.
+// window that shows a text or icon picture over the primary work area after a lock change.
+// The window is only as large as the picture it shows.
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
@@ -47,8 +49,17 @@ public:
     void applyOpacity(int value);
     void applyTimeout(int milliseconds);
 
-    // Image321, the display surface: the picture unscaled and centred on the key colour.
-    void showOnSurface(const Bitmap& picture);
+    // Image321, the display surface. A picture composed with its top-left corner at
+    // canvasAt on a canvas of the given size is seen where that canvas, centred unscaled on
+    // the frame, puts it; the window takes the place and size of the part that is seen.
+    void showOnSurface(Bitmap picture, Point canvasAt, Size canvas);
+    // Nothing of the picture on show is seen any more; the window stays where it is.
+    void dropPicture();
+    // The window shrinks to a blank of a few pixels of key colour: shown, but invisible.
+    void showBlank();
+    // What the watermark covers: the primary work area until it is sent to a display, then
+    // that display's full bounds.
+    Rect frame();
 
     std::unique_ptr<Timer> TimerTXT;
     std::unique_ptr<NativeWindow> window;
@@ -62,8 +73,20 @@ public:
 
 private:
     Program& p_;
-    // True until the window is sent to another display: it then keeps that display's bounds.
+    // Shows the composed picture at its place on the current frame.
+    void placeComposed();
+
+    // True until the window is sent to another display: it then keeps to display_.
     bool followsWorkArea_ = true;
+    Rect display_;
+    // The picture on show and where it was composed, so a move to another display shows it
+    // there without composing it again; nothing while the blank shows.
+    struct Composed {
+        Bitmap picture;
+        Point canvasAt;
+        Size canvas;
+    };
+    std::optional<Composed> composed_;
     // Counts cues shown, so the timeout can tell that one arrived while messages ran.
     unsigned cuesShown_ = 0;
 };

@@ -13,7 +13,7 @@ void TfloatTXT::TimerTXTTimer() {
     // Another topmost window may have pushed the watermark down; take the place back.
     if (!window->isTopmost()) window->makeTopmost();
     if (p_.fcolors->cbTimer.checked()) return;  // "Keep Last Displayed Visible"
-    showOnSurface(Image1);
+    dropPicture();
     const unsigned cuesBefore = cuesShown_;
     EventLoop& loop = p_.platform.loop();
     loop.processMessages();
@@ -26,10 +26,9 @@ void TfloatTXT::TimerTXTTimer() {
 }
 
 void TfloatTXT::BrisiSliko() {
-    // The surface shows the key colour wherever a picture does not reach, so the small blank
-    // looks exactly like a screen-sized one, and an idle Norvi does not hold a full-screen
-    // picture (8 MB at 1920x1080, 33 MB at 3840x2160) between cues.
-    showOnSurface(Image1);
+    // A few pixels of key colour look exactly like a screen-sized blank, and an idle Norvi
+    // holds neither a screen-sized picture nor a screen-sized window between cues.
+    showBlank();
 }
 
 }  // namespace norvi

@@ -19,14 +19,14 @@ TEST_F(Dispatch, RequestReachesTheEnabledRenderersOnly) {
     struct Case {
         bool textual, iconic;
         bool shown;
-        Size picture;           // of the last paint
+        Size picture;           // of the last paint: the text's, or the icon renderer's blank
         std::string lastText;   // what the text renderer remembers
     };
     const Case cases[] = {
-        {true, false, true, {1920, 1080}, "Q"},
-        {false, true, true, {1920, 1040}, ""},
+        {true, false, true, {184, 364}, "Q"},
+        {false, true, true, {16, 16}, ""},
         // Both on (only a stored file can say so): the text first, the icon's empty picture last.
-        {true, true, true, {1920, 1040}, "Q"},
+        {true, true, true, {16, 16}, "Q"},
         {false, false, false, {0, 0}, ""},
     };
     for (const Case& c : cases) {
@@ -118,7 +118,7 @@ TEST_F(Dispatch, StartNiZagonWithTheIconicIndicatorPaintsTheIcon) {
     p.watermark.lastText = "kept";
     p.dispatcher.StartNiZagon();
     EXPECT_TRUE(watermarkWindow().isVisible());
-    EXPECT_EQ(picture().height(), 1040) << "the icon canvas is the work area";
+    EXPECT_EQ((Size{picture().width(), picture().height()}), (Size{256, 256})) << "the icon";
     EXPECT_EQ(p.watermark.lastText, "kept") << "the text renderer is not involved";
 }
 
@@ -132,7 +132,7 @@ TEST_F(Dispatch, StartNiZagonWithBothIndicatorsEndsOnTheIconRequest) {
     EXPECT_EQ(p.watermark.lastCode, code::kIconCapsOff);
     EXPECT_EQ(p.watermark.lastColor, 0x0000FF00u);
     EXPECT_EQ(p.watermark.lastText, "");
-    EXPECT_EQ(picture().height(), 1040) << "the icon's work-area canvas is the last picture";
+    EXPECT_EQ(picture().height(), 256) << "the icon is the last picture";
     EXPECT_NE(boxOf(picture(), 0x00C0C0C0), Rect{}) << "the Caps-off icon in the icon colour";
 }
 

@@ -50,6 +50,26 @@ protected:
     fake::FakeWindow& watermarkWindow() { return *pf.window("TfloatTXT"); }
     // Stops the lock poll, so that only what the test does reaches the watermark.
     void stopPoll() { program->mainform->Timer1->setEnabled(false); }
+
+    // The watermark as a user sees it over area (screen coordinates): the window's picture
+    // where the window is, the key colour (nothing seen) everywhere else.
+    Bitmap seenOnScreen(const Rect& area) {
+        fake::FakeWindow& w = watermarkWindow();
+        Bitmap shot(area.width(), area.height(), 32, kKeyColour);
+        const Rect b = w.bounds();
+        for (int y = std::max(area.top, b.top); y < std::min(area.bottom, b.bottom); ++y)
+            for (int x = std::max(area.left, b.left); x < std::min(area.right, b.right); ++x)
+                shot.setPixel(x - area.left, y - area.top, *w.screenPixel(x, y));
+        return shot;
+    }
+    // The same over the text canvas: the primary display's size, centred on the work area.
+    Bitmap seenOnTextCanvas() {
+        const Rect work = pf.display.work;
+        const Size canvas = pf.display.primary;
+        return seenOnScreen(Rect::fromSize(work.left + (work.width() - canvas.width) / 2,
+                                           work.top + (work.height() - canvas.height) / 2, canvas.width,
+                                           canvas.height));
+    }
 };
 
 // The smallest rectangle holding every pixel of exactly colour c; empty when there is none.

@@ -22,7 +22,7 @@ protected:
     }
 };
 
-TEST_F(WatermarkLifecycle, CreatedHiddenOverTheWorkAreaAsAClickThroughTopmostOverlay) {
+TEST_F(WatermarkLifecycle, CreatedHiddenAsASmallClickThroughTopmostOverlay) {
     writeConfig("[Config]\nDOD=0\n[ConfigSD]\nsdTimeOut=4000\n");
     Program& p = startQuiet();
     fake::FakeWindow& w = watermarkWindow();
@@ -32,7 +32,8 @@ TEST_F(WatermarkLifecycle, CreatedHiddenOverTheWorkAreaAsAClickThroughTopmostOve
     EXPECT_TRUE(w.args.clickThrough);
     EXPECT_TRUE(w.args.noActivate) << "a cue must not take the focus from the user's typing";
     EXPECT_FALSE(w.args.dropShadow);
-    EXPECT_EQ(w.bounds(), (Rect{0, 0, 1920, 1040}));
+    EXPECT_EQ(w.bounds(), (Rect{0, 0, 16, 16})) << "a blank in the work area's corner, not a screen";
+    EXPECT_EQ(p.floatTXT->frame(), (Rect{0, 0, 1920, 1040}));
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(w.layered, (LayeredAttributes{kKeyColour, true, true, 51}));
     EXPECT_EQ(timer().interval(), 4000);
@@ -181,9 +182,11 @@ TEST_F(WatermarkLifecycle, ResolutionChangeWhileRunningIsFollowedAtTheNextCue) {
     Program& p = startQuiet();
     pf.display.setPrimary(1280, 720, 30);
     p.dispatcher.zagonNapisa(code::kCapsOn, "A");
-    EXPECT_EQ(watermarkWindow().bounds(), (Rect{0, 0, 1280, 690}));
-    EXPECT_EQ(watermarkWindow().picture.width(), 1280);
-    EXPECT_EQ(watermarkWindow().picture.height(), 720);
+    EXPECT_EQ(p.floatTXT->frame(), (Rect{0, 0, 1280, 690}));
+    // "A" in the middle of the 1280x720 canvas, which the 690-pixel work area shows 15 higher.
+    const Rect b = watermarkWindow().bounds();
+    EXPECT_EQ(b.left + b.width() / 2, 640);
+    EXPECT_EQ(b.top, 720 / 2 - 480 / 2 + 5 + 80 - 2 - 15);
     EXPECT_GT(ink(), 0);
     run(2100);
     EXPECT_TRUE(blank());

@@ -123,15 +123,14 @@ TEST_F(WatermarkPlacement, TextOnTheScreenOfTheTaskbarExample) {
     p.fcolors->Panel7.setColour(0x000000FF);
     p.fcolors->sdFontSize.setPosition(334);
     p.dispatcher.zagonNapisa(code::kCapsOn, "AAA");
-    fake::FakeWindow& w = watermarkWindow();
-    ASSERT_EQ(w.bounds(), (Rect{0, 0, 1920, 1040}));
+    const Bitmap screen = seenOnScreen({0, 0, 1920, 1080});
     // The first glyph's ink starts advance / 8 right of and leading below the cell corner.
     const Point ink{660 + 25, 325 + 66};
-    EXPECT_EQ(w.clientPixel(ink.x, ink.y), 0x000000FFu);
-    EXPECT_EQ(w.clientPixel(ink.x - 1, ink.y), 0x00FFFF00u) << "rim";
-    EXPECT_EQ(w.clientPixel(ink.x, ink.y - 1), 0x00FFFF00u) << "rim";
-    EXPECT_EQ(w.clientPixel(ink.x - 3, ink.y), kKeyColour);
-    EXPECT_EQ(w.clientPixel(ink.x - 1, ink.y - 1), kKeyColour) << "no rim on the diagonal";
+    EXPECT_EQ(screen.pixel(ink.x, ink.y), 0x000000FFu);
+    EXPECT_EQ(screen.pixel(ink.x - 1, ink.y), 0x00FFFF00u) << "rim";
+    EXPECT_EQ(screen.pixel(ink.x, ink.y - 1), 0x00FFFF00u) << "rim";
+    EXPECT_EQ(screen.pixel(ink.x - 3, ink.y), kKeyColour);
+    EXPECT_EQ(screen.pixel(ink.x - 1, ink.y - 1), kKeyColour) << "no rim on the diagonal";
 }
 
 TEST_F(WatermarkPlacement, IconCanvasCoincidesWithTheWorkArea) {
@@ -139,12 +138,9 @@ TEST_F(WatermarkPlacement, IconCanvasCoincidesWithTheWorkArea) {
     Program& p = start();
     stopPoll();
     p.dispatcher.zagonNapisa(code::kIconCapsOn, "");
-    fake::FakeWindow& w = watermarkWindow();
-    EXPECT_EQ(w.bounds(), (Rect{0, 0, 1920, 1040}));
-    EXPECT_EQ(w.picture.width(), 1920);
-    EXPECT_EQ(w.picture.height(), 1040);
+    EXPECT_EQ(p.floatTXT->frame(), (Rect{0, 0, 1920, 1040}));
     // The Caps-on icon's frame (columns 12-244, rows 10-244) at the middle anchor (832, 412).
-    EXPECT_EQ(boxOf(w.picture, 0x00C0C0C0), (Rect{832 + 12, 412 + 10, 832 + 245, 412 + 245}));
+    EXPECT_EQ(boxOf(seenOnScreen(pf.display.work), 0x00C0C0C0), (Rect{832 + 12, 412 + 10, 832 + 245, 412 + 245}));
 }
 
 class NextDisplay : public ProgramTest {
@@ -157,15 +153,15 @@ TEST_F(NextDisplay, CyclesThroughThreeDisplaysAndWrapsToTheFullPrimary) {
     Program& p = start();
     stopPoll();
     ASSERT_TRUE(p.floatTXT->visible()) << "the start-up watermark shows the window";
-    const int pictures = watermarkWindow().pictureCalls;
+    const std::size_t drawn = pf.text.drawnFonts.size();
     const Rect expected[] = {three[1], three[2], three[0], three[1]};
     const int indices[] = {1, 2, 0, 1};
     for (int i = 0; i < 4; ++i) {
         p.floatTXT->xiNextMonitorClick();
         EXPECT_EQ(p.watermark.monitorIndex, indices[i]);
-        EXPECT_EQ(watermarkWindow().bounds(), expected[i]) << "full bounds, not the work area";
+        EXPECT_EQ(p.floatTXT->frame(), expected[i]) << "full bounds, not the work area";
     }
-    EXPECT_EQ(watermarkWindow().pictureCalls, pictures) << "the move does not recompose";
+    EXPECT_EQ(pf.text.drawnFonts.size(), drawn) << "the move does not recompose";
     EXPECT_TRUE(watermarkWindow().isTopmost());
 }
 
@@ -175,10 +171,9 @@ TEST_F(NextDisplay, MovedWindowKeepsItsDisplayAtTheNextCue) {
     stopPoll();
     p.floatTXT->xiNextMonitorClick();
     p.dispatcher.zagonNapisa(code::kCapsOn, "A");
-    EXPECT_EQ(watermarkWindow().bounds(), three[1]);
+    EXPECT_EQ(p.floatTXT->frame(), three[1]);
     // The primary-sized canvas is centred on the larger display.
-    EXPECT_EQ(watermarkWindow().picture.width(), 1920);
-    EXPECT_EQ(watermarkWindow().clientPixel((2560 - 1920) / 2 + 960, (1440 - 1080) / 2 + 560), 0x00C0C0C0u);
+    EXPECT_EQ(watermarkWindow().screenPixel(1920 + (2560 - 1920) / 2 + 960, (1440 - 1080) / 2 + 560), 0x00C0C0C0u);
 }
 
 TEST_F(NextDisplay, DoesNothingWithOneDisplayOrWhileTheWatermarkIsHidden) {
@@ -187,13 +182,13 @@ TEST_F(NextDisplay, DoesNothingWithOneDisplayOrWhileTheWatermarkIsHidden) {
     const Rect work = pf.display.work;
     p.floatTXT->xiNextMonitorClick();
     EXPECT_EQ(p.watermark.monitorIndex, 0);
-    EXPECT_EQ(watermarkWindow().bounds(), work);
+    EXPECT_EQ(p.floatTXT->frame(), work);
 
     pf.display.displayList = three;
     p.floatTXT->hideWatermark();
     p.floatTXT->xiNextMonitorClick();
     EXPECT_EQ(p.watermark.monitorIndex, 0);
-    EXPECT_EQ(watermarkWindow().bounds(), work);
+    EXPECT_EQ(p.floatTXT->frame(), work);
 }
 
 TEST_F(NextDisplay, NeverShownWatermarkIsNotMoved) {
@@ -212,7 +207,7 @@ TEST_F(NextDisplay, WindowHiddenWhileMessagesRunStaysPut) {
     pf.clock.pendingEvents.push_back([&] { p.floatTXT->hideWatermark(); });
     p.floatTXT->xiNextMonitorClick();
     EXPECT_EQ(p.watermark.monitorIndex, 1) << "the index moved before messages ran";
-    EXPECT_EQ(watermarkWindow().bounds(), pf.display.work);
+    EXPECT_EQ(p.floatTXT->frame(), pf.display.work);
 }
 
 TEST_F(NextDisplay, DisplayListShrinkingWhileRunningWrapsToTheFirst) {
@@ -225,7 +220,7 @@ TEST_F(NextDisplay, DisplayListShrinkingWhileRunningWrapsToTheFirst) {
     pf.display.displayList = {three[0], three[1]};
     p.floatTXT->xiNextMonitorClick();
     EXPECT_EQ(p.watermark.monitorIndex, 0);
-    EXPECT_EQ(watermarkWindow().bounds(), three[0]);
+    EXPECT_EQ(p.floatTXT->frame(), three[0]);
     p.floatTXT->xiNextMonitorClick();
     EXPECT_EQ(p.watermark.monitorIndex, 1);
 }

@@ -370,6 +370,12 @@ void FakeWindow::setPicture(const Bitmap& p, Colour background) {
     ++pictureCalls;
 }
 
+void FakeWindow::showPictureAt(const Bitmap& p, Colour background, const Rect& b) {
+    setBounds(Rect{b.left - frame_.left, b.top - frame_.top, b.right + frame_.right, b.bottom + frame_.bottom});
+    setPicture(p, background);
+    ++picturePlacements;
+}
+
 void FakeWindow::startSystemMove() {
     ++systemMoves;
     setCapture(false);
@@ -392,6 +398,13 @@ Colour FakeWindow::clientPixel(int x, int y) const {
     const int px = x - ox, py = y - oy;
     if (px < 0 || py < 0 || px >= picture.width() || py >= picture.height()) return pictureBackground;
     return picture.pixel(px, py);
+}
+
+std::optional<Colour> FakeWindow::screenPixel(int x, int y) const {
+    const int cx = x - bounds_.left - frame_.left, cy = y - bounds_.top - frame_.top;
+    const Size client = clientArea();
+    if (cx < 0 || cy < 0 || cx >= client.width || cy >= client.height) return std::nullopt;
+    return clientPixel(cx, cy);
 }
 
 FakeTrayIcon::~FakeTrayIcon() { registry_.erase(std::remove(registry_.begin(), registry_.end(), this), registry_.end()); }

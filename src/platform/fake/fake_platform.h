@@ -313,6 +313,7 @@ public:
     void makeNotTopmost() override { topmost = false; }
     void bringToFront() override { ++bringToFrontCalls; }
     void setPicture(const Bitmap& p, Colour background) override;
+    void showPictureAt(const Bitmap& p, Colour background, const Rect& b) override;
     // Like ReleaseCapture before the system's move loop: a held capture ends.
     void startSystemMove() override;
     // Releasing a held capture reports it, as WM_CAPTURECHANGED does.
@@ -329,6 +330,8 @@ public:
     CursorKind cursorAt(Point p) const { return onCursorAt ? onCursorAt(p) : CursorKind::Arrow; }
     // What a user sees in the client area: the picture centred, background elsewhere.
     Colour clientPixel(int x, int y) const;
+    // What the window shows at a screen point; nothing outside the window.
+    std::optional<Colour> screenPixel(int x, int y) const;
 
     WindowCreateArgs args;
     LayeredAttributes layered;
@@ -340,6 +343,7 @@ public:
     int bringToFrontCalls = 0;
     int systemMoves = 0;
     int pictureCalls = 0;
+    int picturePlacements = 0;  // showPictureAt calls
     int cursorRefreshes = 0;
     bool captured = false;
     bool destroyed = false;

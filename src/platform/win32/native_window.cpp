@@ -127,7 +127,11 @@ void Win32Window::setRoundRegion(int width, int height, int ellipseWidth, int el
 
 bool Win32Window::isTopmost() { return (GetWindowLongPtrW(window_.get(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-void Win32Window::makeTopmost() { SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+void Win32Window::makeTopmost() {
+    // Like its show: a window created not to take the focus never takes it here either.
+    const UINT activation = args_.noActivate ? SWP_NOACTIVATE : 0;
+    SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | activation);
+}
 
 void Win32Window::makeNotTopmost() {
     SetWindowPos(window_.get(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -139,6 +143,17 @@ void Win32Window::setPicture(const Bitmap& picture, Colour pictureBackground) {
     picture_ = picture;
     pictureBackground_ = pictureBackground & 0x00FFFFFF;
     InvalidateRect(window_.get(), nullptr, FALSE);
+}
+
+void Win32Window::showPictureAt(const Bitmap& picture, Colour pictureBackground, const Rect& b) {
+    picture_ = picture;
+    pictureBackground_ = pictureBackground & 0x00FFFFFF;
+    // No copy of the old pixels to the new place: the whole window is painted anew.
+    if (bounds() != b)
+        SetWindowPos(window_.get(), nullptr, b.left, b.top, b.width(), b.height(),
+                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    InvalidateRect(window_.get(), nullptr, FALSE);
+    UpdateWindow(window_.get());
 }
 
 void Win32Window::startSystemMove() {

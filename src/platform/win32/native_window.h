@@ -30,6 +30,7 @@ public:
     void makeNotTopmost() override;
     void bringToFront() override;
     void setPicture(const Bitmap& picture, Colour pictureBackground) override;
+    void showPictureAt(const Bitmap& picture, Colour pictureBackground, const Rect& bounds) override;
     void startSystemMove() override;
     void setCapture(bool capture) override;
     void close() override;
