@@ -87,7 +87,7 @@ std::optional<Bitmap> decodeBmp(std::span<const std::uint8_t> file) {
 }
 
 std::optional<std::vector<std::uint8_t>> encodeBmp(const Bitmap& picture, int bits) {
-    if (picture.empty() || (bits != 4 && bits != 8 && bits != 24)) return std::nullopt;
+    if (picture.empty() || (bits != 1 && bits != 4 && bits != 8 && bits != 24)) return std::nullopt;
     std::vector<Colour> palette;
     std::map<Colour, std::uint32_t> indexOf;
     if (bits < 24) {

@@ -16,7 +16,7 @@ namespace norvi {
 // Bitmap. Anything else (compression, absurd sizes, truncation) gives nothing.
 std::optional<Bitmap> decodeBmp(std::span<const std::uint8_t> file);
 
-// A complete BMP file. With 4 or 8 bits per pixel the palette holds the picture's own
+// A complete BMP file. With 1, 4 or 8 bits per pixel the palette holds the picture's own
 // colours in order of first appearance; nothing is returned when they do not fit.
 std::optional<std::vector<std::uint8_t>> encodeBmp(const Bitmap& picture, int bitsPerPixel);
 

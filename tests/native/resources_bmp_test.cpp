@@ -25,10 +25,11 @@ TEST(ResourcesBmp, EncodedPicturesDecodeToTheSamePixels) {
         int bits, width, height, colours;
     };
     // Odd widths exercise the row padding of every format.
-    for (const Case c : {Case{4, 5, 3, 2}, Case{4, 32, 32, 1}, Case{8, 7, 9, 5}, Case{24, 3, 2, 20}, Case{24, 48, 48, 28}}) {
+    for (const Case c : {Case{1, 9, 3, 2}, Case{1, 256, 4, 2}, Case{4, 5, 3, 2}, Case{4, 32, 32, 1}, Case{8, 7, 9, 5},
+                         Case{24, 3, 2, 20}, Case{24, 48, 48, 28}}) {
         SCOPED_TRACE(c.bits);
         Bitmap original = sample(c.width, c.height, c.colours);
-        if (c.bits == 4) {  // at most 16 colours
+        if (c.bits <= 4) {  // two colours
             original = Bitmap(c.width, c.height, 24, 0x00808080);
             original.setPixel(1, 1, 0x00FFFFFF);
         }
@@ -42,6 +43,10 @@ TEST(ResourcesBmp, EncodedPicturesDecodeToTheSamePixels) {
 
 TEST(ResourcesBmp, TooManyColoursForThePaletteIsRefused) {
     EXPECT_FALSE(encodeBmp(sample(20, 20, 20), 4));
+    Bitmap three(4, 1, 24, 0x00808080);
+    three.setPixel(1, 0, 0x00FFFFFF);
+    three.setPixel(2, 0, 0x00000000);
+    EXPECT_FALSE(encodeBmp(three, 1));
 }
 
 TEST(ResourcesBmp, TopDownFilesAreReadTopDown) {

@@ -47,12 +47,13 @@ constexpr IconCase kIcons[] = {
     {resource::kNumOffIcon, std::nullopt},  // the strike runs from one side of the frame to the other
 };
 
-TEST(WatermarkIconArtwork, TwoColour24Bit256SquaresInTheSharedFrame) {
+TEST(WatermarkIconArtwork, TwoColourOneBit256SquaresInTheSharedFrame) {
     for (const IconCase& c : kIcons) {
         SCOPED_TRACE(c.name);
         const auto& file = iconFile(c.name);
         ASSERT_GT(file.size(), 54u);
-        EXPECT_EQ(file[28], 24) << "stored with 24 bits per pixel";
+        EXPECT_EQ(file[28], 1) << "stored with one bit per pixel";
+        EXPECT_EQ(file.size(), 14u + 40 + 2 * 4 + 256 * 256 / 8) << "and a palette of its two colours";
         const Bitmap b = icon(c.name);
         ASSERT_EQ(b.width(), 256);
         ASSERT_EQ(b.height(), 256);

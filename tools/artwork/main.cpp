@@ -61,11 +61,12 @@ const std::map<std::string, std::function<Bytes()>>& makers() {
         {resource::kApplicationPicture,
          [] { return bmp(artwork::flatten(artwork::drawKeycap(32, 1), kTrayTransparent), 8); }},
         {resource::kAboutPicture, [] { return bmp(artwork::flatten(artwork::drawKeycap(48, 4), kDialogFace), 24); }},
-        // The watermark icons are kept in 24 bits, the format Norvi recolours them in.
-        {resource::kCapsOnIcon, [] { return bmp(artwork::capsOnIcon(), 24); }},
-        {resource::kCapsOffIcon, [] { return bmp(artwork::capsOffIcon(), 24); }},
-        {resource::kNumOnIcon, [] { return bmp(artwork::numOnIcon(), 24); }},
-        {resource::kNumOffIcon, [] { return bmp(artwork::numOffIcon(), 24); }},
+        // The watermark icons have two colours: one bit per pixel and the two-colour palette
+        // (8 KiB instead of 192 KiB each); Norvi decodes them into 24-bit working images.
+        {resource::kCapsOnIcon, [] { return bmp(artwork::capsOnIcon(), 1); }},
+        {resource::kCapsOffIcon, [] { return bmp(artwork::capsOffIcon(), 1); }},
+        {resource::kNumOnIcon, [] { return bmp(artwork::numOnIcon(), 1); }},
+        {resource::kNumOffIcon, [] { return bmp(artwork::numOffIcon(), 1); }},
     };
     return m;
 }
