@@ -190,8 +190,11 @@ TEST_F(WatermarkWindowGdi, TopmostLostIsTakenBackByTheTimeout) {
     const HWND w = hwnd();
     SetWindowPos(w, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ASSERT_FALSE(program->floatTXT->window->isTopmost());
+    ASSERT_NE(GetActiveWindow(), w);
     program->floatTXT->TimerTXTTimer();
     EXPECT_TRUE(program->floatTXT->window->isTopmost());
+    EXPECT_NE(GetActiveWindow(), w) << "taking the top back never activates it, like its show";
+    EXPECT_NE(GetForegroundWindow(), w);
     EXPECT_TRUE(IsWindowVisible(w)) << "the wipe leaves the window shown";
     EXPECT_FALSE(program->floatTXT->TimerTXT->enabled());
 }
