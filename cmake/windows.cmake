@@ -11,8 +11,9 @@ file(GLOB NORVI_WIN32_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/../src
 list(FILTER NORVI_WIN32_SOURCES EXCLUDE REGEX "/main\\.cpp$")
 add_library(norvi_win32 STATIC ${NORVI_WIN32_SOURCES})
 norvi_layer_headers(norvi_win32 FOLDERS platform/win32)
+# comdlg32 is not linked: the choosers load it at their first use (lazy_library.h).
 target_link_libraries(norvi_win32 PUBLIC norvi_platform
-  gdi32 user32 shell32 shlwapi advapi32 winmm comctl32 comdlg32 version ole32 uuid)
+  gdi32 user32 shell32 shlwapi advapi32 winmm comctl32 version ole32 uuid)
 # Wide-character API everywhere; no min/max macros; Windows 10 declarations.
 target_compile_definitions(norvi_win32 PUBLIC
   UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0A00 WINVER=0x0A00)

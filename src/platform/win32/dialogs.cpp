@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "platform/win32/lazy_library.h"
 #include "platform/win32/wide.h"
 
 namespace norvi::win32 {
@@ -24,6 +25,12 @@ HWND currentOwner(HWND fallback) {
     return active && IsWindowVisible(active) ? active : fallback;
 }
 
+// Most runs never open a chooser: the library is loaded at the first one.
+LazyLibrary& commonDialogs() {
+    static LazyLibrary library(L"comdlg32.dll");
+    return library;
+}
+
 }  // namespace
 
 std::optional<ColourChoice> Win32Dialogs::chooseColour(Colour initial, const CustomColours& customColours) {
@@ -35,7 +42,8 @@ std::optional<ColourChoice> Win32Dialogs::chooseColour(Colour initial, const Cus
     request.rgbResult = initial & 0x00FFFFFF;
     request.lpCustColors = slots;
     request.Flags = CC_FULLOPEN | CC_SOLIDCOLOR | CC_ANYCOLOR | CC_SHOWHELP | CC_RGBINIT;
-    if (!ChooseColorW(&request)) return std::nullopt;
+    const auto chooseColor = commonDialogs().function<decltype(ChooseColorW)>("ChooseColorW");
+    if (!chooseColor || !chooseColor(&request)) return std::nullopt;
     ColourChoice choice;
     choice.colour = request.rgbResult & 0x00FFFFFF;
     for (std::size_t i = 0; i < 16; ++i)
@@ -63,7 +71,8 @@ std::optional<std::string> Win32Dialogs::openFile(const std::string& filter) {
     request.lpstrFile = path.data();
     request.nMaxFile = kPathBuffer;
     request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&request)) return std::nullopt;
+    const auto getOpenFileName = commonDialogs().function<decltype(GetOpenFileNameW)>("GetOpenFileNameW");
+    if (!getOpenFileName || !getOpenFileName(&request)) return std::nullopt;
     return narrow(path.c_str());
 }
 
