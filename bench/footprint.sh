@@ -5,6 +5,7 @@
 # and 3840x2160, the size of norvi.exe, the paint time per cue at both sizes, and the time
 # from a key press to the first changed pixel. Figures for people, never a verdict.
 #   bash bench/footprint.sh            (builds what it needs in build/windows)
+#   NORVI_BENCH_BASELINE=other/norvi.exe bash bench/footprint.sh   also measures that build
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/windows
@@ -34,6 +35,25 @@ start_program() {
     pid_of "$name"
 }
 
+# Norvi from its defaults: memory after start-up and after 20 cues, then the latency.
+measure_norvi() {
+    local exe="$1" label="$2" pid
+    rm -f "$NORVI_WINEPREFIX"/drive_c/users/*/AppData/Local/norvi/norvi.cfg
+    pid=$(start_program "$exe" norvi.exe TfloatTXT)
+    [ -n "$pid" ] || { echo "$exe did not start" >&2; exit 1; }
+    sleep 4  # the start-up watermark has been shown and wiped
+    echo "$label after start-up:              $(memory_of "$pid")"
+    tools/wine-run.sh "$probe" cues 20
+    sleep 0.5
+    echo "$label after 20 cues (last shown):  $(memory_of "$pid")"
+    sleep 2.5
+    echo "$label after 20 cues, wiped:        $(memory_of "$pid")"
+    echo "$label $(tools/wine-run.sh "$probe" latency 20)"
+    [ -n "${NORVI_BENCH_KEEP_MAPS:-}" ] && cp /proc/"$pid"/smaps "build/$label-$size.smaps"
+    tools/wine-run.sh "$probe" close Tmainform || kill "$pid"
+    wineserver -w
+}
+
 source tools/xvfb.sh
 for size in 1920x1080 3840x2160; do
     start_xvfb "${size}x24"
@@ -51,20 +71,12 @@ for size in 1920x1080 3840x2160; do
     echo "minimal program after 20 cues:   $(memory_of "$pid")"
     tools/wine-run.sh "$probe" close NorviMinimalStrip || kill "$pid"
 
-    pid=$(start_program "$build/norvi.exe" norvi.exe TfloatTXT)
-    [ -n "$pid" ] || { echo "norvi.exe did not start" >&2; exit 1; }
-    sleep 4  # the start-up watermark has been shown and wiped
-    echo "Norvi after start-up:            $(memory_of "$pid")"
-    tools/wine-run.sh "$probe" cues 20
-    sleep 0.5
-    echo "Norvi after 20 cues (last shown): $(memory_of "$pid")"
-    sleep 2.5
-    echo "Norvi after 20 cues, wiped:       $(memory_of "$pid")"
-    tools/wine-run.sh "$probe" latency 20
-    [ -n "${NORVI_BENCH_KEEP_MAPS:-}" ] && cp /proc/"$pid"/smaps "build/norvi-$size.smaps"
-    tools/wine-run.sh "$probe" close Tmainform || kill "$pid"
-    wineserver -w
-
+    measure_norvi "$build/norvi.exe" "Norvi"
+    # Another build beside it in the same run, for ratios on a busy machine.
+    if [ -n "${NORVI_BENCH_BASELINE:-}" ]; then
+        mkdir -p build/bench-baseline && cp "$NORVI_BENCH_BASELINE" build/bench-baseline/norvi.exe
+        measure_norvi build/bench-baseline/norvi.exe "baseline"
+    fi
     tools/wine-run.sh "$build/bench/norvi_watermark_bench.exe" 2>/dev/null | grep -E "per cue|cue incl" || true
     wineserver -w
     kill "$NORVI_XVFB_PID" 2>/dev/null || true
