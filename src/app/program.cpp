@@ -1,5 +1,7 @@
 #include "app/program.h"
 
+#include "app/startup_step.h"
+
 namespace norvi {
 
 std::string dataFolderBelow(std::string localAppData) {
@@ -30,19 +32,34 @@ Program::~Program() {
     mainform.reset();
 }
 
-void Program::start() {
+bool Program::start() {
+    // A second start must not make a second strip, second tray icons and a second writer
+    // of the same norvi.cfg.
+    if (!platform.desktop().claimSession()) return false;
     mainform = std::make_unique<Tmainform>(*this);
+    // A log-off or shutdown ends Norvi without an "Exit": save as that close does.
+    platform.desktop().onSessionEnding([this] {
+        if (mainform) mainform->close();
+    });
     mainform->FormCreate();
+    // Each window's creation contains its own failures: a window that could not be made
+    // whole is missing something, but Norvi runs.
     fabout = std::make_unique<Tfabout>(*this);
-    fabout->FormCreate();
+    runStartupStep([this] { fabout->FormCreate(); });
     fcolors = std::make_unique<Tfcolors>(*this);
     fcolors->FormCreate();
     fcolors->menuCommands.showAbout = [this] { fabout->show(); };
     fFind = std::make_unique<TfFind>(*this);
-    fFind->FormCreate();
+    runStartupStep([this] { fFind->FormCreate(); });
     floatTXT = std::make_unique<TfloatTXT>(*this);
     floatTXT->FormCreate();
     finalStartupStep();
+    // A later start of Norvi: as the menu's "Settings". Only now, so that a request made
+    // while this one was starting waits for the windows it needs.
+    platform.desktop().onSettingsRequested([this] {
+        if (mainform) mainform->menu.Setcolors1.choose();
+    });
+    return true;
 }
 
 void Program::finalStartupStep() {
@@ -51,12 +68,14 @@ void Program::finalStartupStep() {
     startupDone = true;
     loop.processMessages();
     lock.capsPrev = kForcePanelCheck;
-    dispatcher.StartNiZagon();
+    runStartupStep([this] { dispatcher.StartNiZagon(); });
     platform.desktop().hideApplicationWindow();
 }
 
 int Program::run() {
-    if (showMainFormOnStart && !mainform->visible()) mainform->show();
+    runStartupStep([this] {
+        if (showMainFormOnStart && !mainform->visible()) mainform->show();
+    });
     return platform.loop().run();
 }
 

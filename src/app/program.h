@@ -28,8 +28,9 @@ public:
     ~Program();
 
     // The whole start-up: the five windows in order, then the final step. Does not run
-    // the message loop.
-    void start();
+    // the message loop. False, with nothing made or written, when another Norvi of the
+    // user runs in this session: that one has been asked for its settings dialog instead.
+    bool start();
     // The message loop, until the main window closes.
     int run();
 

@@ -87,7 +87,8 @@ void Tmainform::doubleClick(Point at) {
 
 void Tmainform::contextMenu(Point at) {
     const StripPart part = stripPartAt(at.x, Ctabla.width());
-    if (part == StripPart::Caps || part == StripPart::Num) popupMenuAt(p_.platform.screen().cursorPosition());
+    if (part == StripPart::Caps || part == StripPart::Num)
+        popupMenuAt(p_.platform.screen().cursorPosition(), window->handle());
 }
 
 void Tmainform::positionChanging(Rect& bounds) {

@@ -38,7 +38,7 @@ Tmainform::Tmainform(Program& program) : p_(program) {
     Ctabla.setWidth(75);
     for (ui::Panel* panel : {&Ctabla, &Split, &NTABLA}) panel->onChanged = [this] { repaint(); };
     menu.Exit1.onClick = [this] { close(); };
-    showPopupMenu = [this](Point at) { showSharedPopupMenu(p_, at); };
+    showPopupMenu = [this](Point at, WindowHandle owner) { showSharedPopupMenu(p_, at, owner); };
     p_.tray.create();
     setOpacity(255);
 }
@@ -116,8 +116,8 @@ void Tmainform::Setcolors1Click() {
     if (openSettings) openSettings();
 }
 
-void Tmainform::popupMenuAt(Point screen) {
-    if (showPopupMenu) showPopupMenu(screen);
+void Tmainform::popupMenuAt(Point screen, WindowHandle owner) {
+    if (showPopupMenu) showPopupMenu(screen, owner);
 }
 
 int Tmainform::left() { return window->bounds().left; }

@@ -40,12 +40,14 @@ public:
     void Timer2Timer();
 
     // Opens the settings dialog (modal: returns once it has closed) and shows the shared
-    // popup menu at a screen point. The settings dialog fills openSettings (until then it
-    // does nothing); showPopupMenu starts as the shared menu's display.
+    // popup menu at a screen point, owned by one of Norvi's windows (the strip for its own
+    // menu, the hidden application window for the tray's). The settings dialog fills
+    // openSettings (until then it does nothing); showPopupMenu starts as the shared menu's
+    // display.
     void Setcolors1Click();
-    void popupMenuAt(Point screen);
+    void popupMenuAt(Point screen, WindowHandle owner);
     std::function<void()> openSettings;
-    std::function<void(Point)> showPopupMenu;
+    std::function<void(Point, WindowHandle owner)> showPopupMenu;
 
     // Window state. Bounds are the native window's, in device pixels; opacity is what was
     // last applied.

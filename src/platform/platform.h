@@ -231,6 +231,9 @@ struct WindowCreateArgs {
     // (WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME), no minimise, maximise or sizing.
     // bounds then give the client area; the frame is added around it.
     bool titleBar = false;
+    // The window that owns this one (a dialog's own sub-dialog stays above it and goes
+    // with it); the application's hidden window when none.
+    WindowHandle owner = kNoWindow;
 };
 
 struct LayeredAttributes {
@@ -269,6 +272,10 @@ public:
     virtual void startSystemMove() = 0;  // ReleaseCapture + WM_SYSCOMMAND 0xF012
     virtual void setCapture(bool capture) = 0;
     virtual void close() = 0;  // as WM_CLOSE (the title bar's close box): runs onClose
+    // A disabled window takes no mouse or keyboard input (EnableWindow): the owner of a
+    // modal dialog is disabled while the dialog runs.
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool isEnabled() = 0;
     // Shows at once the cursor onCursorAt gives for where the pointer is, if it is over the
     // client area (the system asks only when the pointer moves).
     virtual void refreshCursor() = 0;
@@ -416,11 +423,28 @@ class Desktop {
 public:
     virtual ~Desktop() = default;
     virtual WindowHandle foregroundWindow() = 0;
+    // Brings a window of this program forward; a window of this program that can be
+    // activated is then activated (its onActivate runs).
     virtual void setForegroundWindow(WindowHandle window) = 0;
+    // The application's hidden top-level window: it owns Norvi's windows and the tray
+    // icons' popup menu, and hears the shell's and the session's broadcasts.
+    virtual WindowHandle applicationWindow() = 0;
     // Hides the application's hidden top-level window, so no taskbar button shows.
     virtual void hideApplicationWindow() = 0;
     // Registers a handler for the shell's "TaskbarCreated" broadcast.
     virtual void onTaskbarCreated(std::function<void()> handler) = 0;
+    // Registers a handler for the end of the user's session (log-off, shutdown): it runs
+    // once the system has decided that the session ends, and the system ends the program
+    // soon after it returns. A session end that is called off runs nothing.
+    virtual void onSessionEnding(std::function<void()> handler) = 0;
+
+    // One Norvi per user session. Claims the session for this program; false when another
+    // Norvi of the same user runs in this session already: that one has then been asked to
+    // open its settings dialog, and this one should end at once without doing anything.
+    virtual bool claimSession() = 0;
+    // Registers a handler for such a request from a later start; it runs from the
+    // message loop.
+    virtual void onSettingsRequested(std::function<void()> handler) = 0;
 };
 
 // ---- everything together --------------------------------------------------------------

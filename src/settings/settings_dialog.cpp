@@ -17,7 +17,12 @@ void Tfcolors::Setcolors1Click() {
         snapshot.takeBasic(p_);
         resetirajBarvoIkone();
         if (visible_) {
-            if (onBringToFront) onBringToFront();
+            // While the sound finder runs, the dialog takes no input: the finder is what
+            // the user must come back to.
+            if (p_.fFind && p_.fFind->visible())
+                p_.fFind->bringToFront();
+            else if (onBringToFront)
+                onBringToFront();
         } else {
             NastaviFont();
             showModal();

@@ -1,6 +1,7 @@
 #include "settings/tfcolors.h"
 
 #include "app/program.h"
+#include "app/startup_step.h"
 #include "settings/window/settings_window.h"
 #include "ui/dpi_scale.h"
 #include "watermark/placement.h"
@@ -31,34 +32,35 @@ void Tfcolors::wireHandlers() {
 
 void Tfcolors::FormCreate() {
     Platform& pf = p_.platform;
-    p_.dataFolder = locateDataFolder(pf);
-    const Size screen = pf.screen().primarySize();
     // Centred in device pixels: the dialog's size at the primary display's scale.
-    const Size dialog = ui::DpiScale::of(pf.screen().dpiAt(Rect::fromSize(0, 0, screen.width, screen.height)))
-                            .px(Size{kSettingsWidth, kSettingsHeight});
-    rememberedLeft = (screen.width - dialog.width) / 2;
-    rememberedTop = (screen.height - dialog.height) / 2;
-    position_ = {rememberedLeft, rememberedTop};
+    Size dialog{kSettingsWidth, kSettingsHeight};
+    runStartupStep([&] {
+        p_.dataFolder = locateDataFolder(pf);
+        const Size screen = pf.screen().primarySize();
+        dialog = ui::DpiScale::of(pf.screen().dpiAt(Rect::fromSize(0, 0, screen.width, screen.height))).px(dialog);
+        rememberedLeft = (screen.width - dialog.width) / 2;
+        rememberedTop = (screen.height - dialog.height) / 2;
+        position_ = {rememberedLeft, rememberedTop};
+    });
     Timer1 = pf.loop().createTimer(1000);
     Timer1->onTick = [this] { Timer1Timer(); };
-    try {
-        FCB.setItems(pf.graphics().fontFaces());
-    } catch (...) {
-    }
-    try {
-        p_.config.loadDialogSettings();
-    } catch (...) {
-    }
-    p_.watermark.monitorIndex = GetPolozaj(pf.screen().displays(), rememberedLeft + dialog.width / 2);
-    recomputeTextTopOffset(p_);
-    if (pf.screen().displays().size() > 1) {
-        p_.mainform->menu.Showonnextdisplay1.setVisible(true);
-        xiNextMonitorVisible = true;
-    }
+    runStartupStep([&] { FCB.setItems(pf.graphics().fontFaces()); });
+    runStartupStep([this] { p_.config.loadDialogSettings(); });
+    // Whatever happened while reading, each later step runs, and the lock poll starts last.
+    runStartupStep([&] {
+        p_.watermark.monitorIndex = GetPolozaj(pf.screen().displays(), rememberedLeft + dialog.width / 2);
+    });
+    runStartupStep([this] { recomputeTextTopOffset(p_); });
+    runStartupStep([&] {
+        if (pf.screen().displays().size() > 1) {
+            p_.mainform->menu.Showonnextdisplay1.setVisible(true);
+            xiNextMonitorVisible = true;
+        }
+    });
     menuCommands.wire();
     p_.mainform->openSettings = [this] { Setcolors1Click(); };
-    p_.tray.barvajIkone();
-    createNativeWindow();
+    runStartupStep([this] { p_.tray.barvajIkone(); });
+    runStartupStep([this] { createNativeWindow(); });
     Timer1->setEnabled(true);
     p_.mainform->Timer1->setEnabled(true);
 }

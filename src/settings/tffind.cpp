@@ -2,9 +2,32 @@
 
 #include "app/program.h"
 #include "settings/finder/finder_window.h"
+#include "settings/window/settings_window.h"
 #include "ui/kit/virtual_keys.h"
 
 namespace norvi {
+
+namespace {
+
+// As with the system's choosers, the owner of a modal dialog takes no input while the
+// dialog runs; it is enabled again before the dialog hides, so that the system hands the
+// activation back to it rather than to another program's window.
+class DisabledOwner {
+public:
+    explicit DisabledOwner(NativeWindow* owner) : owner_(owner) {
+        if (owner_) owner_->setEnabled(false);
+    }
+    ~DisabledOwner() {
+        if (owner_) owner_->setEnabled(true);
+    }
+    DisabledOwner(const DisabledOwner&) = delete;
+    DisabledOwner& operator=(const DisabledOwner&) = delete;
+
+private:
+    NativeWindow* owner_;
+};
+
+}  // namespace
 
 TfFind::TfFind(Program& program)
     : p_(program), search_(program.platform.files(), program.platform.loop()) {}
@@ -12,7 +35,8 @@ TfFind::TfFind(Program& program)
 TfFind::~TfFind() = default;
 
 void TfFind::FormCreate() {
-    window_ = FinderWindow::create(p_.platform, st);
+    if (p_.fcolors && p_.fcolors->nativeWindow) owner_ = &p_.fcolors->nativeWindow->window();
+    window_ = FinderWindow::create(p_.platform, st, owner_ ? owner_->handle() : kNoWindow);
     search_.onStart = [this] {
         st.setText("");
         if (window_) window_->ListBox1->clear();
@@ -50,20 +74,29 @@ void TfFind::wire() {
 DialogResult TfFind::showModal() {
     if (!window_) return DialogResult::Cancel;
     if (visible_) {
-        window_->native().bringToFront();
+        bringToFront();
         return DialogResult::Cancel;
     }
     modalResult_ = DialogResult::None;
     loadPlaces();
     window_->centre(p_.platform.screen().primarySize());
     visible_ = true;
-    window_->native().show();
-    p_.platform.dialogs().runModal([this] { return modalResult_ != DialogResult::None; });
-    // A quit request ends the wait without an answer: that is no choice.
-    if (modalResult_ == DialogResult::None) BitBtn2Click();
+    {
+        const DisabledOwner disabled(owner_);
+        window_->native().show();
+        p_.platform.dialogs().runModal([this] { return modalResult_ != DialogResult::None; });
+        // A quit request ends the wait without an answer: that is no choice.
+        if (modalResult_ == DialogResult::None) BitBtn2Click();
+    }
     window_->native().hide();
     visible_ = false;
     return modalResult_;
+}
+
+void TfFind::bringToFront() {
+    if (!window_ || !visible_) return;
+    window_->native().bringToFront();
+    p_.platform.desktop().setForegroundWindow(window_->native().handle());
 }
 
 void TfFind::loadPlaces() {

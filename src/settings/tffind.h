@@ -25,9 +25,12 @@ public:
     // settings dialog's find buttons.
     void FormCreate();
 
-    // Shows the dialog and waits (other windows keep working) until OK or Cancel. Asked
-    // again while it is open, it only comes to the front and answers Cancel.
+    // Shows the dialog and waits (other windows keep working) until OK or Cancel; the
+    // settings dialog, its owner, takes no input meanwhile. Asked again while it is open,
+    // it only comes to the front and answers Cancel.
     DialogResult showModal();
+    // Brings the open finder to the front, where the user must come back to it.
+    void bringToFront();
     // What a find button gets: the chosen-file text on OK, nothing otherwise.
     std::optional<std::string> chooseFile();
     bool visible() const { return visible_; }
@@ -54,6 +57,7 @@ private:
     void loadPlaces();
     Program& p_;
     SoundSearch search_;
+    NativeWindow* owner_ = nullptr;  // the settings dialog's window
     std::unique_ptr<FinderWindow> window_;
     DialogResult modalResult_ = DialogResult::None;
     bool visible_ = false;

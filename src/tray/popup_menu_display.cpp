@@ -33,12 +33,12 @@ MenuShowing visibleEntries(PopupMenu& menu) {
     return showing;
 }
 
-void showSharedPopupMenu(Program& p, Point screen) {
+void showSharedPopupMenu(Program& p, Point screen, WindowHandle owner) {
     if (!p.startupDone || !p.mainform || !p.fcolors) return;
     p.fcolors->menuCommands.PopupMenuPopup();
     const MenuShowing showing = visibleEntries(p.mainform->menu);
     const std::optional<int> chosen =
-        p.platform.menus().showPopupMenu(showing.entries, screen, p.mainform->window->handle());
+        p.platform.menus().showPopupMenu(showing.entries, screen, owner);
     if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(showing.items.size())) return;
     showing.items[static_cast<std::size_t>(*chosen)]->choose();
 }

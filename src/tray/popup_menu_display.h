@@ -18,9 +18,9 @@ struct MenuShowing {
 };
 MenuShowing visibleEntries(PopupMenu& menu);
 
-// The menu at a screen point, owned by the main window: the pop-up handler runs first, the
-// chosen item's choice after the menu has closed. Ignored until start-up has finished,
-// since the commands are wired only then.
-void showSharedPopupMenu(Program& program, Point screen);
+// The menu at a screen point, owned by one of Norvi's windows: the pop-up handler runs
+// first, the chosen item's choice after the menu has closed. Ignored until start-up has
+// finished, since the commands are wired only then.
+void showSharedPopupMenu(Program& program, Point screen, WindowHandle owner);
 
 }  // namespace norvi

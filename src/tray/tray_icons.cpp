@@ -124,10 +124,13 @@ void TrayIcons::doubleClicked() {
 
 void TrayIcons::rightPressed() {
     if (!p_.mainform) return;
-    Platform& pf = p_.platform;
+    Desktop& desktop = p_.platform.desktop();
     // The menu closes properly on a click elsewhere only when Norvi is in the foreground.
-    pf.desktop().setForegroundWindow(p_.mainform->window->handle());
-    p_.mainform->popupMenuAt(pf.screen().cursorPosition());
+    // The hidden application window comes forward and owns the menu: activating the strip
+    // instead would run its activation handler, which resets the cues and can move it.
+    const WindowHandle application = desktop.applicationWindow();
+    desktop.setForegroundWindow(application);
+    p_.mainform->popupMenuAt(p_.platform.screen().cursorPosition(), application);
 }
 
 void TrayIcons::barvajIkone() {

@@ -231,6 +231,20 @@ void rightClick() {
     SendInput(2, in, sizeof(INPUT));
 }
 
+void drag(POINT from, POINT to) {
+    mouseMoveTo(from.x, from.y);
+    Sleep(100);
+    mouseButton(true);
+    Sleep(100);
+    constexpr int kSteps = 20;
+    for (int step = 1; step <= kSteps; ++step) {
+        mouseMoveTo(from.x + step * (to.x - from.x) / kSteps, from.y + step * (to.y - from.y) / kSteps);
+        Sleep(20);
+    }
+    Sleep(100);
+    mouseButton(false);
+}
+
 void clickAt(int x, int y) {
     mouseMoveTo(x, y);
     Sleep(50);
@@ -278,6 +292,16 @@ std::optional<RECT> capsTrayIcon() {
     return icon;
 }
 
+HWND openTrayMenu() {
+    const std::optional<RECT> icon = capsTrayIcon();
+    if (!icon) return nullptr;
+    mouseMoveTo((icon->left + icon->right) / 2, (icon->top + icon->bottom) / 2);
+    Sleep(100);
+    rightClick();
+    // A popup menu is a window of the system class "#32768".
+    return waitForWindow(L"#32768", 0, 3000, true);
+}
+
 HWND openSettingsFromTray(const NorviProcess& norvi) {
     const std::optional<RECT> icon = capsTrayIcon();
     if (!icon) return nullptr;
@@ -311,6 +335,48 @@ HWND startNorvi(NorviProcess& norvi) {
 std::optional<DWORD> closeNorvi(NorviProcess& norvi, HWND main) {
     closeWindow(main);
     return norvi.waitExit(15000);
+}
+
+namespace {
+std::vector<HWND> topLevelWindows(const std::function<bool(HWND)>& pick) {
+    struct Search {
+        const std::function<bool(HWND)>* pick;
+        std::vector<HWND> found;
+    } s{&pick, {}};
+    EnumWindows(
+        [](HWND w, LPARAM lp) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(lp);
+            if ((*s->pick)(w)) s->found.push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+}  // namespace
+
+int endSession(DWORD processId) {
+    const std::vector<HWND> windows = topLevelWindows([&](HWND w) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        return pid == processId;
+    });
+    int yes = 0;
+    for (HWND w : windows) {
+        DWORD_PTR answer = 0;
+        if (SendMessageTimeoutW(w, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, &answer) && answer)
+            ++yes;
+    }
+    for (HWND w : windows)
+        SendMessageTimeoutW(w, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG, 5000, nullptr);
+    return yes;
+}
+
+int countWindows(const wchar_t* className, bool visibleOnly) {
+    return static_cast<int>(topLevelWindows([&](HWND w) {
+                                wchar_t cls[256] = {};
+                                GetClassNameW(w, cls, 256);
+                                return lstrcmpiW(cls, className) == 0 && (!visibleOnly || IsWindowVisible(w));
+                            }).size());
 }
 
 Screenshot captureRect(const RECT& r) {

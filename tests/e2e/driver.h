@@ -70,11 +70,16 @@ int countColour(const Screenshot& shot, COLORREF colour);
 void mouseMoveTo(int x, int y);
 void mouseButton(bool down);
 void rightClick();
+// A left-button drag from one screen point to another, in small steps.
+void drag(POINT from, POINT to);
 // A left click at a point of the screen, or of a window's client area.
 void clickAt(int x, int y);
 void clickInWindow(HWND window, int x, int y);
 // The screen rectangle of Norvi's first (Caps Lock) tray icon in Wine's own tray window.
 std::optional<RECT> capsTrayIcon();
+// Opens the shared menu with a right click on the Caps Lock tray icon; the menu's window
+// or nullptr.
+HWND openTrayMenu();
 // Opens the settings dialog with a click on the Caps Lock tray icon; its window or nullptr.
 HWND openSettingsFromTray(const NorviProcess& norvi);
 // A value of the norvi.cfg in the data folder, as the profile functions read it; empty when missing.
@@ -85,6 +90,12 @@ bool writeConfig(const std::string& text);
 HWND startNorvi(NorviProcess& norvi);
 // Closes Norvi the way "Exit" does and waits for it to end; its exit code or nothing.
 std::optional<DWORD> closeNorvi(NorviProcess& norvi, HWND main);
+// Ends the user's session for a process as the system does at log-off: every top-level
+// window of it is asked (WM_QUERYENDSESSION) and, as none may refuse, told
+// (WM_ENDSESSION). How many windows said yes to the question.
+int endSession(DWORD processId);
+// Top-level windows of a class, in every process; visible ones only if asked.
+int countWindows(const wchar_t* className, bool visibleOnly);
 
 // Saves a screenshot as a BMP file in the artefact folder; returns its path.
 std::wstring saveScreenshot(const Screenshot& shot, const std::wstring& name);

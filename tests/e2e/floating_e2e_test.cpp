@@ -15,16 +15,7 @@ TEST(FloatingE2E, DraggingMovesTheStripAndItSnapsToTheWorkAreaEdge) {
     ASSERT_TRUE(e2e::waitUntil(5000, [&] { return GetWindowRect(main, &r) && r.left == 600; }));
 
     // Press on the Caps cell and drag left to 6 pixels from the screen's left edge.
-    e2e::mouseMoveTo(r.left + 20, r.top + 13);
-    Sleep(100);
-    e2e::mouseButton(true);
-    Sleep(100);
-    for (int step = 1; step <= 20; ++step) {
-        e2e::mouseMoveTo(r.left + 20 - step * (600 - 6) / 20, r.top + 13 - step * 100 / 20);
-        Sleep(20);
-    }
-    Sleep(100);
-    e2e::mouseButton(false);
+    e2e::drag({r.left + 20, r.top + 13}, {r.left + 20 - (600 - 6), r.top + 13 - 100});
     RECT after{};
     ASSERT_TRUE(e2e::waitUntil(3000, [&] { return GetWindowRect(main, &after) && after.top != r.top; }))
         << "the strip follows the drag";

@@ -34,6 +34,29 @@ TEST(MenuE2E, RightClickOnTheStripOpensTheSharedMenuAndEscapeClosesIt) {
     ASSERT_TRUE(e2e::closeNorvi(norvi, main).has_value());
 }
 
+// The hidden application window comes forward and owns the tray's menu; the strip is
+// never activated by it (its activation would reset the cues and could move it).
+TEST(MenuE2E, ARightPressOnATrayIconShowsTheMenuWithoutActivatingTheStrip) {
+    ASSERT_TRUE(e2e::writeConfig("[Config]\r\nleft=600\r\ntop=400\r\nload=0\r\n"));
+    e2e::NorviProcess norvi;
+    HWND main = e2e::startNorvi(norvi);
+    ASSERT_NE(main, nullptr);
+    ASSERT_NE(e2e::openTrayMenu(), nullptr);
+    e2e::saveScreenshot(e2e::captureScreen(), L"menu-from-tray");
+    HWND foreground = GetForegroundWindow();
+    EXPECT_NE(foreground, main) << "the strip is not activated";
+    wchar_t cls[64] = {};
+    GetClassNameW(foreground, cls, 64);
+    DWORD process = 0;
+    GetWindowThreadProcessId(foreground, &process);
+    EXPECT_STREQ(cls, L"NorviMessageWindow");
+    EXPECT_EQ(process, norvi.id());
+    e2e::pressKey(VK_ESCAPE);
+    EXPECT_TRUE(e2e::waitUntil(2000, [&] { return e2e::findWindow(L"#32768", 0, true) == nullptr; }));
+    EXPECT_NE(GetForegroundWindow(), main);
+    ASSERT_TRUE(e2e::closeNorvi(norvi, main).has_value());
+}
+
 TEST(MenuE2E, LoadAtStartupOffDeletesTheRunValueAtTheNextSave) {
     HKEY key = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_WRITE | KEY_WOW64_64KEY, nullptr, &key,

@@ -23,6 +23,7 @@ constexpr POINT kFindSounds{(16 + 395 + 10 + 555) / 2, 44 + 11};
 constexpr POINT kFirstResult{200, 110 + 8};
 constexpr RECT kResultList{16, 110, 16 + 539, 110 + 492};
 constexpr POINT kFinderOk{555 - 75 / 2, 654 - 14 - 25 / 2};
+constexpr POINT kFinderCancel{555 - 75 - 8 - 75 / 2, 654 - 14 - 25 / 2};
 constexpr POINT kSettingsOk{934, 725};
 
 std::wstring desktopFolder() {
@@ -76,19 +77,25 @@ protected:
         return std::any_of(lines.begin(), lines.end(), [&](const std::string& l) { return l == needle; });
     }
 
+    // The settings dialog from the tray, its Sounds page, slot 1's find button.
+    void openFinder() {
+        settings = e2e::openSettingsFromTray(norvi);
+        if (!settings) return;
+        e2e::clickInWindow(settings, kSoundsTab.x, kSoundsTab.y);
+        Sleep(300);
+        e2e::clickInWindow(settings, kCapsOnFindButton.x, kCapsOnFindButton.y);
+        finder = e2e::waitForWindow(L"TfFind", norvi.id(), 5000, true);
+    }
+
     std::wstring folder, chime;
+    HWND settings = nullptr, finder = nullptr;
     e2e::DebugOutput debug;
     e2e::NorviProcess norvi;
     HWND main = nullptr;
 };
 
 TEST_F(SoundsE2E, ASoundChosenThroughTheFinderPlaysAtTheNextCapsLockPress) {
-    HWND settings = e2e::openSettingsFromTray(norvi);
-    ASSERT_NE(settings, nullptr);
-    e2e::clickInWindow(settings, kSoundsTab.x, kSoundsTab.y);
-    Sleep(300);
-    e2e::clickInWindow(settings, kCapsOnFindButton.x, kCapsOnFindButton.y);
-    HWND finder = e2e::waitForWindow(L"TfFind", norvi.id(), 5000, true);
+    openFinder();
     ASSERT_NE(finder, nullptr) << "the find button opens the sound finder";
 
     // The desktop is the chooser's first choice; its search lists the one sound there.
@@ -116,6 +123,31 @@ TEST_F(SoundsE2E, ASoundChosenThroughTheFinderPlaysAtTheNextCapsLockPress) {
         << "Caps Lock on plays the chosen file";
     const auto lines = debug.linesOf(norvi.id());
     EXPECT_EQ(lines.size(), 1u) << "one cue, one sound";
+}
+
+// The finder is modal: the settings dialog owns it and takes no input while it runs, so a
+// click on its OK neither closes it then nor later, and it is active again afterwards.
+TEST_F(SoundsE2E, WhileTheFinderRunsTheSettingsDialogTakesNoInput) {
+    openFinder();
+    ASSERT_NE(finder, nullptr);
+    EXPECT_EQ(GetWindow(finder, GW_OWNER), settings);
+    EXPECT_FALSE(IsWindowEnabled(settings));
+
+    e2e::clickInWindow(settings, kSettingsOk.x, kSettingsOk.y);
+    Sleep(500);
+    e2e::saveScreenshot(e2e::captureScreen(), L"finder-over-disabled-settings");
+    EXPECT_TRUE(IsWindowVisible(finder));
+    EXPECT_TRUE(IsWindowVisible(settings));
+
+    e2e::clickInWindow(finder, kFinderCancel.x, kFinderCancel.y);
+    ASSERT_TRUE(e2e::waitUntil(3000, [&] { return !IsWindowVisible(finder); }));
+    EXPECT_TRUE(IsWindowEnabled(settings));
+    EXPECT_TRUE(e2e::waitUntil(2000, [&] { return GetForegroundWindow() == settings; }))
+        << "the settings dialog is the active window again";
+    Sleep(500);
+    EXPECT_TRUE(IsWindowVisible(settings)) << "the click on OK while the finder ran did nothing";
+    e2e::clickInWindow(settings, kSettingsOk.x, kSettingsOk.y);
+    EXPECT_TRUE(e2e::waitUntil(3000, [&] { return !IsWindowVisible(settings); }));
 }
 
 }  // namespace

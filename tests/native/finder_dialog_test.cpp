@@ -3,6 +3,7 @@
 // between openings.
 #include "fixture.h"
 #include "settings/finder/finder_window.h"
+#include "settings/window/settings_window.h"
 #include "ui/kit/geometry.h"
 #include "ui/kit/virtual_keys.h"
 
@@ -447,6 +448,42 @@ TEST_F(FinderDialog, TheChoosersOpenListClosesWhenTheUserTurnsAwayWithoutChoosin
         });
         finder().showModal();
     }
+}
+
+}  // namespace
+}  // namespace norvi::test
+
+namespace norvi::test {
+namespace {
+
+// Modal as the system's choosers are: the settings dialog owns the finder and takes no
+// input while it runs, and it is enabled again before the finder hides, so that the
+// system hands the activation back to it.
+TEST_F(FinderDialog, TheSettingsDialogIsDisabledWhileTheFinderRuns) {
+    start();
+    Tfcolors& d = *program->fcolors;
+    fake::FakeWindow& settings = *pf.window(kSettingsClassName);
+    EXPECT_EQ(native().args.owner, settings.handle());
+    pf.prompts.whileModal.push_back([&] { d.findSoundClick(1); });  // in the settings dialog
+    pf.prompts.whileModal.push_back([&] {                           // in the finder
+        EXPECT_FALSE(settings.enabled);
+        // The tray's "Settings" meanwhile: the finder, not the disabled dialog, comes forward.
+        const int raised = native().bringToFrontCalls;
+        program->mainform->Setcolors1Click();
+        EXPECT_EQ(native().bringToFrontCalls, raised + 1);
+        EXPECT_EQ(pf.desk.foreground, native().handle());
+        click(*w().cancelButton);
+    });
+    pf.prompts.whileModal.push_back([&] { d.cancelClick(); });
+    pf.windowJournal.clear();
+    program->mainform->Setcolors1Click();
+    EXPECT_EQ(pf.prompts.modalsLeftOpen, 0);
+    EXPECT_TRUE(settings.enabled);
+    const auto& j = pf.windowJournal;
+    const auto at = [&](const std::string& event) { return std::find(j.begin(), j.end(), event) - j.begin(); };
+    ASSERT_LT(at("hide TfFind"), static_cast<long>(j.size()));
+    EXPECT_LT(at("disable Tfcolors"), at("show TfFind"));
+    EXPECT_LT(at("enable Tfcolors"), at("hide TfFind")) << "enabled before the finder hides";
 }
 
 }  // namespace

@@ -344,7 +344,7 @@ TEST_F(FloatingWindow, DoubleClickOnTheNumCellOpensTheSettings) {
 TEST_F(FloatingWindow, RightClickOnEitherCellShowsThePopupMenuAtThePointer) {
     Program& p = start();
     std::vector<Point> shownAt;
-    p.mainform->showPopupMenu = [&](Point at) { shownAt.push_back(at); };
+    p.mainform->showPopupMenu = [&](Point at, WindowHandle) { shownAt.push_back(at); };
     pf.display.cursor = {1750, 45};
     fake::FakeWindow& w = floatingWindow();
     w.onContextMenu({10, 10});

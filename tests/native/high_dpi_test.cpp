@@ -222,7 +222,7 @@ TEST_F(HighDpi, TheFinderAndTheAboutBoxAreScaledToo) {
     fake::FakeWindow& about = *pf.window(kAboutClassName);
     EXPECT_EQ(about.clientSize().width, 773) << "515 wide inside";
     EXPECT_EQ(about.bounds().height(), 492) << "328 high in all";
-    auto finder = FinderWindow::create(pf, p.fFind->st);
+    auto finder = FinderWindow::create(pf, p.fFind->st, kNoWindow);
     ASSERT_NE(finder, nullptr);
     finder->centre(pf.display.primarySize());
     EXPECT_EQ(pf.window(kFinderClassName)->bounds(), Rect::fromSize((3840 - 858) / 2, (2160 - 981) / 2, 858, 981));

@@ -123,12 +123,13 @@ TEST_F(MenuDisplay, CellsAndTrayIconsShowTheSameMenuAtThePointer) {
     struct Source {
         const char* name;
         std::function<void()> open;
+        bool fromTray;  // then the hidden application window owns the menu
     };
     const Source sources[] = {
-        {"caps cell", [this] { strip().onContextMenu({10, 10}); }},
-        {"num cell", [this] { strip().onContextMenu({100, 10}); }},
-        {"caps tray icon", [this] { pf.trayIcon(1)->onMouse(TrayMouse::RightDown); }},
-        {"num tray icon", [this] { pf.trayIcon(2)->onMouse(TrayMouse::RightDown); }},
+        {"caps cell", [this] { strip().onContextMenu({10, 10}); }, false},
+        {"num cell", [this] { strip().onContextMenu({100, 10}); }, false},
+        {"caps tray icon", [this] { pf.trayIcon(1)->onMouse(TrayMouse::RightDown); }, true},
+        {"num tray icon", [this] { pf.trayIcon(2)->onMouse(TrayMouse::RightDown); }, true},
     };
     start();
     for (const Source& s : sources) {
@@ -139,7 +140,7 @@ TEST_F(MenuDisplay, CellsAndTrayIconsShowTheSameMenuAtThePointer) {
         const auto& shown = onlyShown();
         expectLines(shown.entries, kOneDisplayMenu);
         EXPECT_EQ(shown.screen, (Point{321, 654}));
-        EXPECT_EQ(shown.owner, strip().handle());
+        EXPECT_EQ(shown.owner, s.fromTray ? fake::FakeDesktop::kApplicationWindow : strip().handle());
     }
     pf.popups.shown.clear();
     strip().onContextMenu({76, 10});
@@ -155,10 +156,12 @@ TEST_F(MenuDisplay, TheForegroundWindowIsRecordedBeforeTheMenuShows) {
     rightClickCapsCell();
     EXPECT_EQ(recordedWhileShown, WindowHandle{777});
 
-    // From the tray Norvi comes to the front first, so its own window is recorded.
+    // From the tray Norvi's application window comes to the front first and owns the
+    // menu, so that window is recorded.
     pf.trayIcon(1)->onMouse(TrayMouse::RightDown);
-    EXPECT_EQ(recordedWhileShown, strip().handle());
-    EXPECT_EQ(pf.desk.foreground, strip().handle());
+    EXPECT_EQ(recordedWhileShown, fake::FakeDesktop::kApplicationWindow);
+    EXPECT_EQ(pf.desk.foreground, fake::FakeDesktop::kApplicationWindow);
+    EXPECT_EQ(pf.popups.shown.back().owner, fake::FakeDesktop::kApplicationWindow);
 }
 
 // A choice runs the item of the line picked, also for lines after a hidden item.

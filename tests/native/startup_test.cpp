@@ -100,3 +100,44 @@ TEST_F(Startup, ACloseDuringStartUpNeitherCrashesNorOverwritesTheFile) {
 
 }  // namespace
 }  // namespace norvi::test
+
+namespace norvi::test {
+namespace {
+
+// A failure while a later window is made costs that window (or part of it), never the
+// start: the poll runs and the cues come.
+struct CreationFailure {
+    const char* what;
+    std::function<void(fake::FakePlatform&)> inject;
+    friend void PrintTo(const CreationFailure& c, std::ostream* os) { *os << c.what; }
+};
+
+class StartupFailure : public ProgramTest, public ::testing::WithParamInterface<CreationFailure> {};
+
+TEST_P(StartupFailure, StartUpGoesOnAndThePollRuns) {
+    GetParam().inject(pf);
+    ASSERT_NO_THROW(start()) << GetParam().what;
+    Program& p = *program;
+    EXPECT_TRUE(p.startupDone);
+    EXPECT_TRUE(p.mainform->Timer1->enabled());
+    EXPECT_EQ(pf.trayIcon(1)->picture, p.tray.MaliA) << "the tray shows the state pictures";
+    pf.text.failTextExtent = false;
+    run(250);  // the first poll only takes the states in
+    const std::size_t sounds = pf.audio.played.size();
+    press(kVkCapital);
+    run(125);
+    EXPECT_EQ(pf.audio.played.size(), sounds + 1);
+    EXPECT_EQ(p.mainform->Ctabla.caption(), "ABC");
+    // Exit still saves.
+    p.mainform->menu.Exit1.choose();
+    EXPECT_EQ(stored("Config", "sound"), "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, StartupFailure, ::testing::Values(
+    CreationFailure{"the about box's window", [](fake::FakePlatform& pf) { pf.failingWindowClasses = {"Tfabout"}; }},
+    CreationFailure{"the settings dialog's window", [](fake::FakePlatform& pf) { pf.failingWindowClasses = {"Tfcolors"}; }},
+    CreationFailure{"the sound finder's window", [](fake::FakePlatform& pf) { pf.failingWindowClasses = {"TfFind"}; }},
+    CreationFailure{"every text measurement", [](fake::FakePlatform& pf) { pf.text.failTextExtent = true; }}));
+
+}  // namespace
+}  // namespace norvi::test

@@ -171,7 +171,10 @@ protected:
             ++opened;
             dopWhenOpened = program->mainform->menu.Dop.checked();
         };
-        p.mainform->showPopupMenu = [this](Point at) { menuAt.push_back(at); };
+        p.mainform->showPopupMenu = [this](Point at, WindowHandle owner) {
+            menuAt.push_back(at);
+            menuOwners.push_back(owner);
+        };
     }
     void mouse(std::initializer_list<TrayMouse> events) {
         for (TrayMouse e : events) capsTray().onMouse(e);
@@ -179,6 +182,7 @@ protected:
     int opened = 0;
     bool dopWhenOpened = false;
     std::vector<Point> menuAt;
+    std::vector<WindowHandle> menuOwners;
 };
 
 TEST_F(TrayMouseTest, AClickOpensTheSettingsOnlyAfterTheDoubleClickTime) {
@@ -228,12 +232,23 @@ TEST_F(TrayMouseTest, TheSystemDoubleClickTimeIsReadAtEachPress) {
     EXPECT_EQ(opened, 1);
 }
 
-TEST_F(TrayMouseTest, TheRightButtonBringsNorviForwardAndShowsTheMenuAtThePointer) {
+// The hidden application window comes forward and owns the menu, not the strip: the
+// strip's activation would take the cue of a press the poll has not seen yet.
+TEST_F(TrayMouseTest, TheRightButtonBringsTheApplicationWindowForwardAndShowsTheMenuAtThePointer) {
     pf.desk.foreground = 4242;
     pf.display.cursor = {1800, 1050};
+    run(1000);
+    const std::size_t sounds = pf.audio.played.size();
+    const int stripRaised = floatingWindow().bringToFrontCalls;
+    press(kVkCapital);
     mouse({TrayMouse::RightDown});
-    EXPECT_EQ(pf.desk.foreground, floatingWindow().handle());
+    EXPECT_EQ(pf.desk.foreground, fake::FakeDesktop::kApplicationWindow);
+    EXPECT_EQ(menuOwners, (std::vector<WindowHandle>{fake::FakeDesktop::kApplicationWindow}));
     EXPECT_EQ(menuAt, (std::vector<Point>{{1800, 1050}}));
+    EXPECT_EQ(floatingWindow().bringToFrontCalls, stripRaised) << "the strip's activation handler did not run";
+    run(125);
+    EXPECT_EQ(pf.audio.played.size(), sounds + 1) << "the press before the menu is still cued";
+    EXPECT_TRUE(watermarkWindow().isVisible());
     run(1000);
     EXPECT_EQ(opened, 0);
 }

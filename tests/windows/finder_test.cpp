@@ -307,7 +307,7 @@ TEST(FinderPlacesWin32, TheShellsIconBecomesAPictureWithItsOpacity) {
 TEST(FinderCursorWin32, TheBusyCursorShowsOverTheBackgroundAndTheArrowOverThePlayButton) {
     Win32Platform platform;
     ui::Edit st;
-    auto window = FinderWindow::create(platform, st);
+    auto window = FinderWindow::create(platform, st, kNoWindow);
     ASSERT_NE(window, nullptr);
     window->centre(platform.screen().primarySize());
     window->native().show();
@@ -373,7 +373,7 @@ TEST(FinderBenchmark, ThroughputOnTwentyThousandEntries) {
     }
     Win32Platform platform;
     ui::Edit st;
-    auto window = FinderWindow::create(platform, st);
+    auto window = FinderWindow::create(platform, st, kNoWindow);
     ASSERT_NE(window, nullptr);
     window->centre(platform.screen().primarySize());
     window->native().show();

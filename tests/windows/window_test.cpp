@@ -233,6 +233,54 @@ TEST_F(Win32WindowTest, TaskbarCreatedRunsTheHandlers) {
     EXPECT_EQ(calls, 1);
 }
 
+// The session's end reaches the hidden application window: Norvi never objects, and only
+// an end that really comes runs the handlers.
+TEST_F(Win32WindowTest, TheEndOfTheSessionRunsTheHandlersOnlyWhenItComes) {
+    int calls = 0;
+    platform.desktop().onSessionEnding([&] { ++calls; });
+    const HWND application = reinterpret_cast<HWND>(platform.applicationWindow());
+    EXPECT_EQ(SendMessageW(application, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    EXPECT_EQ(calls, 0) << "asking is not ending";
+    SendMessageW(application, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(calls, 0) << "called off";
+    SendMessageW(application, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(calls, 1);
+}
+
+// A later start's request: answered from the message loop, also when it came before
+// anyone was there to answer it.
+TEST_F(Win32WindowTest, ASettingsRequestIsAnsweredFromTheLoopAlsoWhenItCameEarly) {
+    const HWND application = reinterpret_cast<HWND>(platform.applicationWindow());
+    const UINT request = RegisterWindowMessageW(L"Norvi.OpenSettings");
+    ASSERT_NE(request, 0u);
+    EXPECT_TRUE(platform.desktop().claimSession());
+    EXPECT_TRUE(platform.desktop().claimSession()) << "this process holds the claim already";
+    SendMessageW(application, request, 0, 0);
+    int calls = 0;
+    platform.desktop().onSettingsRequested([&] { ++calls; });
+    EXPECT_EQ(calls, 0) << "not inside the registration";
+    platform.loop().processMessages();
+    EXPECT_EQ(calls, 1);
+    PostMessageW(application, request, 0, 0);
+    platform.loop().processMessages();
+    EXPECT_EQ(calls, 2);
+}
+
+TEST_F(Win32WindowTest, ADisabledOwnerAndAnOwnedWindow) {
+    auto owner = create({.className = "NorviTestOwner", .title = "owner", .bounds = {0, 0, 200, 100}});
+    ASSERT_NE(owner, nullptr);
+    auto owned = create({.className = "NorviTestOwned", .title = "owned", .bounds = {0, 0, 100, 50},
+                         .owner = owner->handle()});
+    ASSERT_NE(owned, nullptr);
+    EXPECT_EQ(GetWindow(hwndOf(*owned), GW_OWNER), hwndOf(*owner));
+    EXPECT_TRUE(owner->isEnabled());
+    owner->setEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(hwndOf(*owner)));
+    EXPECT_FALSE(owner->isEnabled());
+    owner->setEnabled(true);
+    EXPECT_TRUE(IsWindowEnabled(hwndOf(*owner)));
+}
+
 TEST_F(Win32WindowTest, ScreenGeometryIsConsistent) {
     Screen& screen = platform.screen();
     const Size primary = screen.primarySize();

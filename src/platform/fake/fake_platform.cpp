@@ -1,6 +1,8 @@
 #include "platform/fake/fake_platform.h"
 
 #include <algorithm>
+#include <cctype>
+#include <stdexcept>
 
 #include "platform/fake/case_fold.h"
 #include "platform/fake/profile_text.h"
@@ -271,6 +273,7 @@ int FakeGraphics::advanceOf(const FontSpec& font) {
 
 Size FakeGraphics::textExtent(const FontSpec& font, std::string_view text) {
     ++extentCalls;
+    if (failTextExtent) throw std::runtime_error("text extent failed");
     const int h = std::max(1, font.charHeight);
     return {advanceOf(font) * codePoints(text), h + leadingOf(font)};
 }
@@ -318,11 +321,37 @@ void FakeDesktop::restartShell() {
     for (auto& h : taskbarHandlers) h();
 }
 
+void FakeDesktop::setForegroundWindow(WindowHandle w) {
+    foreground = w;
+    for (FakeWindow* window : windows_)
+        if (window->handle() == w && window->isVisible() && window->enabled && window->onActivate) {
+            window->onActivate();
+            return;
+        }
+}
+
+void FakeDesktop::endSession() {
+    const auto handlers = sessionHandlers;
+    for (const auto& h : handlers) h();
+}
+
+bool FakeDesktop::claimSession() {
+    ++sessionClaims;
+    if (!anotherInstanceRuns) return true;
+    ++settingsRequestsSent;
+    return false;
+}
+
+void FakeDesktop::requestSettings() {
+    const auto handlers = settingsRequestHandlers;
+    for (const auto& h : handlers) h();
+}
+
 // ---- windows and tray -----------------------------------------------------------------
 
 FakeWindow::FakeWindow(WindowCreateArgs createArgs, WindowHandle handle, std::vector<FakeWindow*>& registry,
-                       FrameInsets titleBarFrame, FakeScreen& screen)
-    : args(std::move(createArgs)), handle_(handle), registry_(registry), screen_(screen) {
+                       FrameInsets titleBarFrame, FakeScreen& screen, std::vector<std::string>& journal)
+    : args(std::move(createArgs)), handle_(handle), registry_(registry), screen_(screen), journal_(journal) {
     dpi_ = screen_.dpiAt(args.bounds);
     const auto scaled = [this](int v) { return (v * dpi_ + 48) / 96; };
     if (args.titleBar)
@@ -339,6 +368,17 @@ void FakeWindow::show() {
     visible_ = true;
     ++showCalls;
     if (args.topmost) topmost = true;
+    journal_.push_back("show " + args.className);
+}
+
+void FakeWindow::hide() {
+    visible_ = false;
+    journal_.push_back("hide " + args.className);
+}
+
+void FakeWindow::setEnabled(bool e) {
+    enabled = e;
+    journal_.push_back((e ? "enable " : "disable ") + args.className);
 }
 
 void FakeWindow::setBounds(const Rect& b) {
@@ -488,7 +528,8 @@ FakePlatform::FakePlatform() {
 }
 
 std::unique_ptr<NativeWindow> FakePlatform::createWindow(const WindowCreateArgs& args) {
-    return std::make_unique<FakeWindow>(args, nextHandle_++, windows, titleBarFrame, display);
+    if (failingWindowClasses.count(args.className)) throw std::runtime_error("cannot create " + args.className);
+    return std::make_unique<FakeWindow>(args, nextHandle_++, windows, titleBarFrame, display, windowJournal);
 }
 
 std::unique_ptr<TrayIcon> FakePlatform::createTrayIcon(int id) {

@@ -5,6 +5,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -185,6 +186,8 @@ public:
 
     std::vector<std::string> faces{"Arial", "Courier New", "Segoe UI", "Tahoma", "Times New Roman"};
     int extentCalls = 0;
+    // Failure injection: measuring text throws, as a system out of resources would.
+    bool failTextExtent = false;
     std::vector<FontSpec> drawnFonts;
 };
 
@@ -222,17 +225,43 @@ public:
     std::map<std::string, FileVersion, NoCaseLess> versions;
 };
 
+class FakeWindow;
+
 class FakeDesktop : public Desktop {
 public:
+    explicit FakeDesktop(std::vector<FakeWindow*>& windows) : windows_(windows) {}
     WindowHandle foregroundWindow() override { return foreground; }
-    void setForegroundWindow(WindowHandle w) override { foreground = w; }
+    // As on Windows: the window comes forward, and a visible, enabled one of the program's
+    // windows is activated (its onActivate runs).
+    void setForegroundWindow(WindowHandle w) override;
+    WindowHandle applicationWindow() override { return kApplicationWindow; }
     void hideApplicationWindow() override { ++applicationWindowHides; }
     void onTaskbarCreated(std::function<void()> handler) override { taskbarHandlers.push_back(std::move(handler)); }
+    void onSessionEnding(std::function<void()> handler) override { sessionHandlers.push_back(std::move(handler)); }
+    // False while anotherInstanceRuns; the request to that one is then counted.
+    bool claimSession() override;
+    void onSettingsRequested(std::function<void()> handler) override {
+        settingsRequestHandlers.push_back(std::move(handler));
+    }
     void restartShell();
+    // The user logs off: the system's end of the session reaches the program.
+    void endSession();
+    // A later start of Norvi asks this one for its settings dialog.
+    void requestSettings();
 
+    static constexpr WindowHandle kApplicationWindow = 0x0A99;
     WindowHandle foreground = 4242;
     int applicationWindowHides = 0;
     std::vector<std::function<void()>> taskbarHandlers;
+    std::vector<std::function<void()>> sessionHandlers;
+    std::vector<std::function<void()>> settingsRequestHandlers;
+    // Scripts a Norvi of the same user running already in this session.
+    bool anotherInstanceRuns = false;
+    int sessionClaims = 0;
+    int settingsRequestsSent = 0;  // to the Norvi that runs already
+
+private:
+    std::vector<FakeWindow*>& windows_;
 };
 
 // Scripted common dialogs. Each request takes the next queued answer (an empty queue
@@ -297,11 +326,11 @@ public:
     // the change as the system does, suggesting the same top-left corner and the size
     // scaled to the new DPI.
     FakeWindow(WindowCreateArgs args, WindowHandle handle, std::vector<FakeWindow*>& registry,
-               FrameInsets titleBarFrame, FakeScreen& screen);
+               FrameInsets titleBarFrame, FakeScreen& screen, std::vector<std::string>& journal);
     ~FakeWindow() override;
     WindowHandle handle() override { return handle_; }
     void show() override;
-    void hide() override { visible_ = false; }
+    void hide() override;
     bool isVisible() override { return visible_; }
     Rect bounds() override { return bounds_; }
     void setBounds(const Rect& b) override;
@@ -323,6 +352,8 @@ public:
     void takeCaptureAway() { setCapture(false); }
     // Runs onClose only, as WM_CLOSE does: whether the window hides is the program's say.
     void close() override;
+    void setEnabled(bool e) override;
+    bool isEnabled() override { return enabled; }
     void refreshCursor() override { ++cursorRefreshes; }
     int dpi() override { return dpi_; }
 
@@ -346,6 +377,7 @@ public:
     int picturePlacements = 0;  // showPictureAt calls
     int cursorRefreshes = 0;
     bool captured = false;
+    bool enabled = true;
     bool destroyed = false;
     Bitmap picture;
     Colour pictureBackground = 0;
@@ -355,6 +387,7 @@ private:
     WindowHandle handle_;
     std::vector<FakeWindow*>& registry_;
     FakeScreen& screen_;
+    std::vector<std::string>& journal_;
     int dpi_ = 96;
     Rect bounds_;
     FrameInsets frame_;
@@ -418,12 +451,17 @@ public:
     FakeResources res;
     FakeShell web;
     FakeVersion ver;
-    FakeDesktop desk;
+    FakeDesktop desk{windows};
     FakeDialogs prompts{clock};
     FakeMenus popups;
     FakeTextCompare collation;
     std::vector<FakeWindow*> windows;  // the program owns them; each leaves this list when destroyed
+    // What the windows went through, in order: "show <class>", "hide <class>",
+    // "enable <class>", "disable <class>".
+    std::vector<std::string> windowJournal;
     std::vector<FakeTrayIcon*> trayIcons;
+    // Failure injection: creating a window of one of these classes throws.
+    std::set<std::string> failingWindowClasses;
     // The frame a window created with titleBar gets: a 23-pixel caption over a 3-pixel
     // dialog border, as on a 96-DPI display (scaled on others).
     FrameInsets titleBarFrame{3, 26, 3, 3};

@@ -9,7 +9,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         norvi::win32::Win32Platform platform;
         norvi::Program program(platform);
-        program.start();
+        // Another Norvi of this user runs already and opens its settings instead.
+        if (!program.start()) return 0;
         return program.run();
     } catch (...) {
         return 1;

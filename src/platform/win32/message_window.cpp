@@ -4,10 +4,6 @@
 
 namespace norvi::win32 {
 
-namespace {
-constexpr wchar_t kClassName[] = L"NorviMessageWindow";
-}
-
 bool registerWindowClass(const wchar_t* name, UINT style, WNDPROC proc) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW existing{};
@@ -24,9 +20,9 @@ bool registerWindowClass(const wchar_t* name, UINT style, WNDPROC proc) {
 }
 
 MessageWindow::MessageWindow(Kind kind, Handler handler) : handler_(std::move(handler)) {
-    registerWindowClass(kClassName, 0, &forwardingWindowProc<MessageWindow>);
+    registerWindowClass(kMessageWindowClass, 0, &forwardingWindowProc<MessageWindow>);
     const HWND parent = kind == Kind::MessageOnly ? HWND_MESSAGE : nullptr;
-    window_.reset(CreateWindowExW(0, kClassName, L"Norvi", WS_POPUP, 0, 0, 0, 0, parent, nullptr,
+    window_.reset(CreateWindowExW(0, kMessageWindowClass, L"Norvi", WS_POPUP, 0, 0, 0, 0, parent, nullptr,
                                   GetModuleHandleW(nullptr), this));
 }
 

@@ -11,6 +11,10 @@
 
 namespace norvi::win32 {
 
+// The class of every MessageWindow; a later start finds the running Norvi's application
+// window by it.
+inline constexpr wchar_t kMessageWindowClass[] = L"NorviMessageWindow";
+
 class MessageWindow {
 public:
     enum class Kind { MessageOnly, TopLevel };

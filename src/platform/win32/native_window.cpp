@@ -172,6 +172,10 @@ void Win32Window::close() { SendMessageW(window_.get(), WM_CLOSE, 0, 0); }
 
 int Win32Window::dpi() { return windowDpi(window_.get()); }
 
+void Win32Window::setEnabled(bool enabled) { EnableWindow(window_.get(), enabled ? TRUE : FALSE); }
+
+bool Win32Window::isEnabled() { return IsWindowEnabled(window_.get()) != FALSE; }
+
 void Win32Window::showCursorAt(POINT client) {
     const CursorKind kind = onCursorAt ? onCursorAt(Point{client.x, client.y}) : CursorKind::Arrow;
     SetCursor(LoadCursorW(nullptr, systemCursorOf(kind)));

@@ -34,6 +34,8 @@ public:
     void startSystemMove() override;
     void setCapture(bool capture) override;
     void close() override;
+    void setEnabled(bool enabled) override;
+    bool isEnabled() override;
     void refreshCursor() override;
     int dpi() override;
 

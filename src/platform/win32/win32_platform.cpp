@@ -37,7 +37,7 @@ struct Win32Platform::Parts {
     Win32Shell shell;
     Win32Version version;
     Win32Desktop desktop;
-    Win32Dialogs dialogs{desktop.applicationWindow()};
+    Win32Dialogs dialogs{desktop.applicationHwnd()};
     Win32Menus menus;
     Win32TextCompare textCompare;
 };
@@ -76,13 +76,14 @@ Menus& Win32Platform::menus() { return parts_->menus; }
 TextCompare& Win32Platform::textCompare() { return parts_->textCompare; }
 
 std::unique_ptr<NativeWindow> Win32Platform::createWindow(const WindowCreateArgs& args) {
-    return Win32Window::create(args, parts_->desktop.applicationWindow());
+    const HWND owner = args.owner != kNoWindow ? reinterpret_cast<HWND>(args.owner) : parts_->desktop.applicationHwnd();
+    return Win32Window::create(args, owner);
 }
 
 std::unique_ptr<TrayIcon> Win32Platform::createTrayIcon(int id) { return std::make_unique<Win32TrayIcon>(id); }
 
 WindowHandle Win32Platform::applicationWindow() const {
-    return reinterpret_cast<WindowHandle>(parts_->desktop.applicationWindow());
+    return reinterpret_cast<WindowHandle>(parts_->desktop.applicationHwnd());
 }
 
 }  // namespace norvi::win32

@@ -23,12 +23,13 @@ constexpr int kRowHeight = 22;
 
 }  // namespace
 
-std::unique_ptr<FinderWindow> FinderWindow::create(Platform& platform, ui::Edit& st) {
+std::unique_ptr<FinderWindow> FinderWindow::create(Platform& platform, ui::Edit& st, WindowHandle owner) {
     WindowCreateArgs args;
     args.className = kFinderClassName;
     args.title = kFinderTitle;
     const Size size = ui::DpiScale::of(platform.screen().dpiAt(sized(kFinderSize))).px(kFinderSize);
     args.bounds = Rect::fromSize(0, 0, size.width, size.height);
+    args.owner = owner;
     std::unique_ptr<NativeWindow> native = platform.createWindow(args);
     if (!native) return nullptr;
     return std::unique_ptr<FinderWindow>(new FinderWindow(platform, std::move(native), st));

@@ -24,8 +24,9 @@ constexpr const char* kFinderTitle = "Norvi - find Wav";
 class FinderWindow {
 public:
     // st: the chosen-file model the read-only field shows; it must outlive the window.
-    // Nothing when the system gives no window.
-    static std::unique_ptr<FinderWindow> create(Platform& platform, ui::Edit& st);
+    // owner: the window the finder belongs to (it stays above it), or kNoWindow. Nothing
+    // when the system gives no window.
+    static std::unique_ptr<FinderWindow> create(Platform& platform, ui::Edit& st, WindowHandle owner);
 
     NativeWindow& native() { return *native_; }
     ui::kit::Form& form() { return *form_; }
